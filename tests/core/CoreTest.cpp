@@ -1,0 +1,78 @@
+#include <cmath>
+#include <functional>
+#include <limits>
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+#include "ApplicationFolder.h"
+#include "Numbers.h"
+#include "RuntimeError.h"
+#include "Twips.h"
+
+namespace {
+int ErrorOf(const std::function<void()>& f)
+{
+    try {
+        f();
+    } catch (const RuntimeError& e) {
+        return e.Number();
+    }
+    return 0;
+}
+}
+
+TEST(Numbers, RoundsHalfToEven)
+{
+    const struct {
+        double in;
+        double out;
+    } cases[] = {{0.5, 0}, {1.5, 2}, {2.5, 2}, {-0.5, -0.0}, {-1.5, -2}, {-2.5, -2},
+        {4252.5, 4252}, {4253.5, 4254}, {231.2, 231}, {0.49999999999999994, 0}, {-0.4, 0}};
+    for (const auto& c : cases)
+        EXPECT_EQ(RoundHalfEven(c.in), c.out) << c.in;
+}
+
+TEST(Numbers, CheckedConversionsRaiseOverflow)
+{
+    EXPECT_EQ(ToInt16(32767.4), 32767);
+    EXPECT_EQ(ToInt16(-32768.5), -32768);
+    EXPECT_EQ(ErrorOf([] { ToInt16(32767.5); }), ErrorNumber::Overflow);
+    EXPECT_EQ(ErrorOf([] { ToInt16(int64_t(40000)); }), ErrorNumber::Overflow);
+    EXPECT_EQ(ToInt32(2147483647.0), 2147483647);
+    EXPECT_EQ(ErrorOf([] { ToInt32(2147483647.5); }), ErrorNumber::Overflow);
+    EXPECT_EQ(ErrorOf([] { ToInt32(std::nan("")); }), ErrorNumber::Overflow);
+    EXPECT_EQ(ErrorOf([] { ToSingle(1e300); }), ErrorNumber::Overflow);
+    EXPECT_EQ(ErrorOf([] { Divide(1, 0); }), ErrorNumber::DivisionByZero);
+}
+
+TEST(RuntimeErrors, CarryNumberAndDescription)
+{
+    try {
+        Raise(ErrorNumber::FileNotFound, QStringLiteral("File not found: /x/y.jpg"));
+        FAIL();
+    } catch (const RuntimeError& e) {
+        EXPECT_EQ(e.Number(), 53);
+        EXPECT_EQ(e.Description(), QStringLiteral("File not found: /x/y.jpg"));
+    }
+    EXPECT_EQ(StandardDescription(ErrorNumber::Overflow), QStringLiteral("Overflow"));
+}
+
+TEST(ApplicationFolder, NamesFilesBelowTheFolder)
+{
+    QTemporaryDir dir;
+    SetApplicationFolder(dir.path());
+    EXPECT_EQ(ApplicationFile("CacheBottoni/ok.jpg"), dir.path() + "/CacheBottoni/ok.jpg");
+    SetApplicationFolder(QString());
+    EXPECT_EQ(ApplicationFolder(), QCoreApplication::applicationDirPath());
+}
+
+TEST(Twips, PixelRectanglesShareEdges)
+{
+    EXPECT_EQ(ToPixels({2933.33f, 1720, 4400, 3057.78f}), QRect(196, 115, 293, 204));
+    // Two controls that touch in twips touch in pixels.
+    const TwipsRect a {0, 0, 1007.5f, 10}, b {1007.5f, 0, 100, 10};
+    EXPECT_EQ(ToPixels(a).right() + 1, ToPixels(b).left());
+}
