@@ -1,0 +1,265 @@
+#include "ResizePhoto.h"
+
+#include <cstdlib>
+#include <functional>
+
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QImageReader>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+#include "ApplicationFolder.h"
+#include "RuntimeError.h"
+
+namespace {
+struct Document
+{
+    const char* name;
+    double widthMm;
+    double heightMm;
+    QSize pixels;
+};
+
+const Document documents[] = {
+    {"passport", 27, 35, {106, 138}},
+    {"identity card", 40, 45, {157, 177}},
+    {"driving licence", 54, 60, {213, 236}},
+};
+
+double HundredthsOfInch(double mm)
+{
+    return mm / 25.4 * 100;
+}
+
+void ResizeFor(const Document& d)
+{
+    ResizePhoto(HundredthsOfInch(d.widthMm), HundredthsOfInch(d.heightMm));
+}
+
+QImage Flat(QSize size, QColor colour)
+{
+    QImage image(size, QImage::Format_RGB32);
+    image.fill(colour);
+    return image;
+}
+
+int MaxChannelDistance(QRgb a, QRgb b)
+{
+    return std::max({std::abs(qRed(a) - qRed(b)), std::abs(qGreen(a) - qGreen(b)),
+                     std::abs(qBlue(a) - qBlue(b))});
+}
+
+// The largest distance from `colour` over the columns [left, right) of `image`.
+int MaxDistanceInColumns(const QImage& image, int left, int right, QColor colour)
+{
+    int worst = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = left; x < right; ++x)
+            worst = std::max(worst, MaxChannelDistance(image.pixel(x, y), colour.rgb()));
+    return worst;
+}
+
+class ResizePhotoTest : public testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(folder.isValid());
+        SetApplicationFolder(folder.path());
+    }
+    void TearDown() override { SetApplicationFolder(QString()); }
+
+    QString Source() const { return folder.filePath(QStringLiteral("FotoAppoggio.bmp")); }
+    QString Result() const { return folder.filePath(QStringLiteral("FotoResize.bmp")); }
+
+    void WriteSource(const QImage& image) const { ASSERT_TRUE(image.save(Source(), "BMP")); }
+
+    QImage ReadResult() const
+    {
+        QImageReader reader(Result());
+        EXPECT_EQ(reader.format(), QByteArray("bmp"));
+        return reader.read();
+    }
+
+    QByteArray Bytes(const QString& path) const
+    {
+        QFile file(path);
+        EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << path.toStdString();
+        return file.readAll();
+    }
+
+    // Runs `action`, expecting it to raise `number` with a description that names `path`.
+    void ExpectError(const std::function<void()>& action, int number, const QString& path) const
+    {
+        try {
+            action();
+            ADD_FAILURE() << "no error raised";
+        } catch (const RuntimeError& e) {
+            EXPECT_EQ(e.Number(), number) << e.Description().toStdString();
+            EXPECT_TRUE(e.Description().contains(path)) << e.Description().toStdString();
+        }
+    }
+
+    QTemporaryDir folder;
+};
+} // namespace
+
+TEST_F(ResizePhotoTest, WritesTheDocumentSizeWhateverTheInputSize)
+{
+    const QSize inputs[] = {{1, 1}, {106, 138}, {3000, 4000}, {4000, 300}, {1, 2000}, {2000, 1}};
+    for (const QSize input : inputs) {
+        WriteSource(Flat(input, Qt::gray));
+        for (const Document& d : documents) {
+            ResizeFor(d);
+            EXPECT_EQ(ReadResult().size(), d.pixels)
+                << d.name << " from " << input.width() << " x " << input.height();
+        }
+    }
+}
+
+TEST_F(ResizePhotoTest, KeepsFlatColours)
+{
+    const struct
+    {
+        QSize input;
+        QColor colour;
+    } cases[] = {{{1, 1}, QColor(200, 120, 40)},
+                 {{300, 400}, QColor(12, 250, 99)},
+                 {{1500, 1950}, QColor(255, 255, 255)},
+                 {{4000, 300}, QColor(0, 0, 0)},
+                 {{53, 69}, QColor(128, 64, 192)}};
+    for (const auto& c : cases) {
+        WriteSource(Flat(c.input, c.colour));
+        ResizeFor(documents[0]);
+        const QImage result = ReadResult();
+        EXPECT_LE(MaxDistanceInColumns(result, 0, result.width(), c.colour), 2)
+            << c.colour.name().toStdString() << " from " << c.input.width() << " x "
+            << c.input.height();
+    }
+}
+
+TEST_F(ResizePhotoTest, KeepsLeftAndRightHalvesApart)
+{
+    const QSize inputs[] = {{300, 400}, {106, 138}, {4000, 300}, {20, 20}};
+    for (const QSize input : inputs) {
+        QImage source = Flat(input, Qt::blue);
+        for (int y = 0; y < input.height(); ++y)
+            for (int x = 0; x < input.width() / 2; ++x)
+                source.setPixel(x, y, qRgb(255, 0, 0));
+        WriteSource(source);
+        for (const Document& d : documents) {
+            ResizeFor(d);
+            const QImage result = ReadResult();
+            // The filter blends only near the seam in the middle.
+            const int third = result.width() / 3;
+            EXPECT_LE(MaxDistanceInColumns(result, 0, third, Qt::red), 2)
+                << d.name << " from " << input.width() << " x " << input.height();
+            EXPECT_LE(
+                MaxDistanceInColumns(result, result.width() - third, result.width(), Qt::blue), 2)
+                << d.name << " from " << input.width() << " x " << input.height();
+        }
+    }
+}
+
+TEST_F(ResizePhotoTest, ReadsGrayscaleAndIndexedPhotos)
+{
+    QImage indexed(40, 50, QImage::Format_Indexed8);
+    indexed.setColorTable({qRgb(10, 200, 30)});
+    indexed.fill(0);
+    QImage gray(40, 50, QImage::Format_Grayscale8);
+    gray.fill(QColor(77, 77, 77));
+    const struct
+    {
+        QImage image;
+        QColor colour;
+    } cases[] = {{indexed, QColor(10, 200, 30)},
+                 {gray, QColor(77, 77, 77)},
+                 {Flat({40, 50}, Qt::white).convertToFormat(QImage::Format_Mono), Qt::white}};
+    for (const auto& c : cases) {
+        WriteSource(c.image);
+        ResizeFor(documents[1]);
+        const QImage result = ReadResult();
+        EXPECT_EQ(result.size(), documents[1].pixels) << c.image.format();
+        EXPECT_LE(MaxDistanceInColumns(result, 0, result.width(), c.colour), 2) << c.image.format();
+    }
+}
+
+TEST_F(ResizePhotoTest, RepeatedCallsWriteTheSameFile)
+{
+    QImage source(640, 480, QImage::Format_RGB32);
+    for (int y = 0; y < source.height(); ++y)
+        for (int x = 0; x < source.width(); ++x)
+            source.setPixel(x, y, qRgb(x % 256, y % 256, (x * y) % 256));
+    WriteSource(source);
+    ResizeFor(documents[2]);
+    const QByteArray first = Bytes(Result());
+    ResizeFor(documents[2]);
+    EXPECT_EQ(Bytes(Result()), first);
+    EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files),
+              QStringList({QStringLiteral("FotoAppoggio.bmp"), QStringLiteral("FotoResize.bmp")}));
+}
+
+TEST_F(ResizePhotoTest, FailuresLeaveTheEarlierResultUntouched)
+{
+    WriteSource(Flat({50, 60}, Qt::green));
+    ResizeFor(documents[0]);
+    const QByteArray earlier = Bytes(Result());
+
+    ASSERT_TRUE(QFile::remove(Source()));
+    ExpectError([] { ResizeFor(documents[1]); }, ErrorNumber::FileNotFound, Source());
+    EXPECT_EQ(Bytes(Result()), earlier);
+
+    const struct
+    {
+        const char* name;
+        QByteArray content;
+    } corrupt[] = {{"empty", QByteArray()},
+                   {"not a picture", QByteArray("no bitmap here")},
+                   {"truncated", QByteArray("BM") + QByteArray(40, '\xff')}};
+    for (const auto& c : corrupt) {
+        QFile file(Source());
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write(c.content);
+        file.close();
+        ExpectError([] { ResizeFor(documents[1]); }, ErrorNumber::InvalidPicture, Source());
+        EXPECT_EQ(Bytes(Result()), earlier) << c.name;
+    }
+}
+
+TEST_F(ResizePhotoTest, MissingSourceLeavesNoResult)
+{
+    ExpectError([] { ResizeFor(documents[0]); }, ErrorNumber::FileNotFound, Source());
+    EXPECT_FALSE(QFile::exists(Result()));
+}
+
+TEST_F(ResizePhotoTest, UnwritableResultRaisesAccessError)
+{
+    WriteSource(Flat({50, 60}, Qt::green));
+    ASSERT_TRUE(QDir(folder.path()).mkdir(QStringLiteral("FotoResize.bmp")));
+    ExpectError([] { ResizeFor(documents[0]); }, ErrorNumber::PathFileAccess, Result());
+}
+
+TEST_F(ResizePhotoTest, RejectsSizesWithoutPixels)
+{
+    WriteSource(Flat({50, 60}, Qt::green));
+    const struct
+    {
+        double width;
+        double height;
+        int number;
+    } cases[] = {{0, 0, ErrorNumber::InvalidProcedureCall},
+                 {106.3, 0.4, ErrorNumber::InvalidProcedureCall},
+                 {-5, 138, ErrorNumber::InvalidProcedureCall},
+                 {1e10, 138, ErrorNumber::Overflow}};
+    for (const auto& c : cases) {
+        try {
+            ResizePhoto(c.width, c.height);
+            ADD_FAILURE() << c.width << " x " << c.height;
+        } catch (const RuntimeError& e) {
+            EXPECT_EQ(e.Number(), c.number) << c.width << " x " << c.height;
+        }
+    }
+    EXPECT_FALSE(QFile::exists(Result()));
+}
