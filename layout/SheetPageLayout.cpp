@@ -1,0 +1,70 @@
+#include "SheetPageLayout.h"
+
+#include "LayoutRules.h"
+
+namespace {
+std::optional<SheetDocument> DocumentOf(int16_t DocumentKind)
+{
+    switch (DocumentKind) {
+    case 1:
+        return SheetDocument {SheetSample::ImgPassaporto2,
+                              QStringLiteral("FOTO DIMENSIONATE PER IL PASSAPORTO")};
+    case 2:
+        return SheetDocument {SheetSample::ImgCartaID2,
+                              QStringLiteral("FOTO DIMENSIONATE PER LA CARTA D'IDENTITA'")};
+    case 3:
+        return SheetDocument {SheetSample::ImgPatente2,
+                              QStringLiteral("FOTO DIMENSIONATE PER LA PATENTE")};
+    default:
+        return std::nullopt;
+    }
+}
+} // namespace
+
+SheetPageLayout LayoutSheetPage(double W, double H, TwipsSize lblFoto, int16_t DocumentKind)
+{
+    SheetPageLayout page;
+
+    TwipsRect* const buttons[] = {&page.Image1_19, &page.Image1_16, &page.Image1_18};
+    for (TwipsRect* button : buttons)
+        button->Width = ToSingle(W * (68.0 / 300.0));
+    for (TwipsRect* button : buttons)
+        button->Height = ToSingle(H * (17.0 / 225.0));
+
+    // Equal gaps between the buttons and at both window edges.
+    const int32_t ButtonGap = RoundedTwips(
+        (W - ((double(page.Image1_16.Width) + page.Image1_19.Width) + page.Image1_18.Width)) / 4);
+    const int32_t ButtonTop = RoundedTwips((H - page.Image1_19.Height) * (185.0 / 225.0));
+    for (TwipsRect* button : buttons)
+        button->Top = ButtonTop;
+    page.Image1_19.Left = ButtonGap;
+    page.Image1_16.Left = ToSingle(double(page.Image1_19.Width) + ToInt32(int64_t(2) * ButtonGap));
+    page.Image1_18.Left = ToSingle((double(page.Image1_16.Width) + page.Image1_19.Width)
+                                   + ToInt32(int64_t(3) * ButtonGap));
+
+    page.LblFoto.Width = lblFoto.Width;
+    page.LblFoto.Height = lblFoto.Height;
+    const int32_t xt = RoundedTwips((W - lblFoto.Width) / 2);
+    const int32_t yt = RoundedTwips((H - lblFoto.Height) * (25.0 / 225.0));
+    page.LblFoto.Top = yt;
+    page.LblFoto.Left = xt;
+
+    // All three samples share the top-left corner at grid point (25, 82).
+    const auto placeSample = [W, H](TwipsRect& sample, double widthUnits, double heightUnits) {
+        sample.Width = ToSingle(W * (widthUnits / 300.0));
+        sample.Height = ToSingle(H * (heightUnits / 225.0));
+        sample.Left = ToSingle(W * (25.0 / 300.0));
+        sample.Top = ToSingle(H * (82.0 / 225.0));
+    };
+    placeSample(page.ImgPassaporto2, 35, 50);
+    placeSample(page.ImgCartaID2, 35, 50);
+    placeSample(page.ImgPatente2, 56, 35);
+
+    page.Document = DocumentOf(DocumentKind);
+
+    page.ImgEditFotoGruppo.Width = ToSingle(W * (182.0 / 300.0));
+    page.ImgEditFotoGruppo.Height = ToSingle(H * (120.0 / 225.0));
+    page.ImgEditFotoGruppo.Left = ToSingle(W * (100.0 / 300.0));
+    page.ImgEditFotoGruppo.Top = ToSingle(H * (42.0 / 225.0));
+    return page;
+}
