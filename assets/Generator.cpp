@@ -8,7 +8,6 @@
 #include <cstdio>
 #include <numbers>
 #include <stdexcept>
-#include <vector>
 
 #include <QDir>
 #include <QFontInfo>
@@ -28,7 +27,8 @@ namespace {
 constexpr int DotsPerMeter = 3937;
 constexpr int JpegQuality = 92;
 
-// Pictures are drawn at about twice the size they are shown at the start size of the window.
+// Buttons and samples are drawn at about twice the size they have at the window's start size;
+// the background and the templates at their own sizes.
 constexpr QSize WideButtonSize(332, 86);
 constexpr QSize ZoomButtonSize(160, 60);
 constexpr QSize PressedButtonSize(300, 90);
@@ -112,7 +112,7 @@ void DrawWaves(QPainter& painter, const QRectF& band, const QColor& colour, int 
         for (double x = band.left(); x <= band.right(); x += 2) {
             const double swell = 0.7 + 0.3 * std::cos(turn * x / (period * 5));
             const double y = middle + amplitude * swell * std::sin(turn * x / period + phase);
-            if (x == band.left())
+            if (path.elementCount() == 0)
                 path.moveTo(x, y);
             else
                 path.lineTo(x, y);
@@ -174,7 +174,7 @@ constexpr QRgb PhotoTeal = 0x1d7d8f;
 constexpr QRgb BrightnessAmber = 0xb86a12;
 constexpr QRgb ContrastPurple = 0x6a4a9e;
 
-const std::vector<ButtonPicture> Buttons {
+constexpr ButtonPicture Buttons[] {
     {"passaporto.jpg", "PASSAPORTO", DocumentBlue, WideButtonSize},
     {"cartaidentita.jpg", "CARTA D'IDENTITÀ", DocumentBlue, WideButtonSize},
     {"patente.jpg", "PATENTE", DocumentBlue, WideButtonSize},
@@ -478,7 +478,7 @@ struct CuttingTemplate
     QSize photo;
 };
 
-const std::vector<CuttingTemplate> Templates {
+constexpr CuttingTemplate Templates[] {
     {"TaglioPP.jpg", "PASSAPORTO  ·  8 foto  ·  15 x 10 cm", 4, 2, {106, 138}},
     {"TaglioCI.jpg", "CARTA D'IDENTITÀ  ·  6 foto  ·  15 x 10 cm", 3, 2, {157, 177}},
     {"TaglioPA.jpg", "PATENTE  ·  2 foto  ·  15 x 10 cm", 2, 1, {213, 236}},
