@@ -21,7 +21,7 @@ void InitialiseVips()
 {
     // A function-local static is initialised once even when threads race; a failed attempt
     // throws and is retried on the next call.
-    static const bool initialised = [] {
+    [[maybe_unused]] static const bool initialised = [] {
         if (VIPS_INIT("orvella") != 0)
             Raise(ErrorNumber::InvalidPicture,
                   QStringLiteral("Cannot start the image library: %1")
@@ -30,7 +30,6 @@ void InitialiseVips()
         vips_cache_set_max(0);
         return true;
     }();
-    (void)initialised;
 }
 
 QImage ReadPhoto(const QString& path)
