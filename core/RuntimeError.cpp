@@ -14,6 +14,8 @@ QString StandardDescription(int number)
         return QStringLiteral("Invalid procedure call or argument");
     case ErrorNumber::Overflow:
         return QStringLiteral("Overflow");
+    case ErrorNumber::OutOfMemory:
+        return QStringLiteral("Out of memory");
     case ErrorNumber::SubscriptOutOfRange:
         return QStringLiteral("Subscript out of range");
     case ErrorNumber::DivisionByZero:
