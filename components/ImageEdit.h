@@ -1,15 +1,42 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 
+#include <QColor>
 #include <QImage>
+#include <QList>
+#include <QPoint>
 #include <QRect>
 #include <QString>
 #include <QWidget>
 
+class ImageView;
+
 // The program's image-editing control: shows a picture, takes a rubber-band selection in image
 // pixels, copies and pastes through the system clipboard, burns in line marks, saves and prints.
 // All positions and sizes are image pixels.
+//
+// How it settles what its callers leave open:
+// - A picture handed to SetImageSource is dropped at once; the source stays the last file name.
+// - ShowImage reads JPEG, BMP and what else Qt reads, upright by EXIF orientation, up to 512 MB
+//   decoded; when it fails the control keeps what it showed.
+// - ShowImage without a preceding FitImage 3 keeps the zoom and shows the top-left corner.
+// - FitImage 3 fits the picture of the next ShowImage; FitImage 0 fits the shown one now; the zoom
+//   then stays as it is when the control is resized, so a zoom read back remains true.
+// - A fitted zoom is kept within 2..6500 percent; zoom and scroll values out of range raise 5.
+// - ViewPercentX/Y place the scroll bars at that percent of their range (100: right, bottom).
+// - ImageWidthBase uses the file's JFIF density, else its EXIF resolution, else 96 dpi.
+// - SelectRect clips the rectangle to the image and never raises SelectionDrawn.
+// - A drag selects between the pixel corners nearest to where it starts and ends.
+// - CopySelection of an empty selection, PasteAt without a picture, and DrawMark outside mark
+//   mode 2 or without an image raise 5; an empty clipboard raises 481.
+// - PasteAt shows the clipboard picture over the image; EndPaste, or the next PasteAt, makes it
+//   part of the image. Drawn marks stay over the image until FixMarks, whatever its arguments.
+// - MarkKind is the marks' colour as 0x00BBGGRR: 0, the default, is black; MarkWidth is the side
+//   of the square pen in pixels.
+// - SetSheetPrepareFlag has no effect: every picture is already held ready for pastes and marks.
+// - SaveImageAs writes what is shown, pending paste and marks included; kind 6 (JPEG) only.
 class ImageEdit : public QWidget
 {
     Q_OBJECT
@@ -60,4 +87,36 @@ public:
 
 Q_SIGNALS:
     void SelectionDrawn(int32_t left, int32_t top, int32_t width, int32_t height);
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    struct PlacedPicture
+    {
+        QImage picture;
+        QPoint at;
+    };
+    struct Mark
+    {
+        QList<QRect> pixels;
+        QColor colour;
+    };
+
+    void FitToControl();
+    void ComposeShown();
+    static void Burn(QImage& picture, const Mark& mark);
+
+    QString source;
+    QImage document;
+    // The document with the pending paste and marks over it: what the view shows.
+    QImage shown;
+    double dpiAcross = 0;
+    std::optional<PlacedPicture> paste;
+    QList<Mark> marks;
+    bool fitOnShow = false;
+    int markMode = 0;
+    int markWidth = 1;
+    int32_t markKind = 0;
+    ImageView* view;
 };

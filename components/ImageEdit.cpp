@@ -1,0 +1,347 @@
+#include "ImageEdit.h"
+
+#include <QBuffer>
+#include <QClipboard>
+#include <QFile>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QImageReader>
+#include <QImageWriter>
+#include <QPainter>
+#include <QResizeEvent>
+#include <QSaveFile>
+
+#include "ImageView.h"
+#include "Numbers.h"
+#include "PictureHeader.h"
+#include "RuntimeError.h"
+#include "ViewGeometry.h"
+
+namespace {
+
+constexpr int FitNow = 0;
+constexpr int FitOnShow = 3;
+constexpr int MarksOff = 0;
+constexpr int MarksOn = 2;
+constexpr int JpegFile = 6;
+constexpr int SavedQuality = 95;
+constexpr int SavedDotsPerMeter = 3937; // 100 dots per inch
+constexpr double UnrecordedDpi = 96;
+constexpr int MaximumDecodedMegabytes = 512;
+
+struct LoadedPicture
+{
+    QImage image;
+    double dpiAcross = UnrecordedDpi;
+};
+
+[[noreturn]] void RaiseInvalidPicture(const QString& path, const QString& reason)
+{
+    Raise(ErrorNumber::InvalidPicture,
+          QStringLiteral("Invalid picture: %1 (%2)").arg(path, reason));
+}
+
+void RequireArgument(bool valid)
+{
+    if (!valid)
+        Raise(ErrorNumber::InvalidProcedureCall);
+}
+
+// Photos of 48 megapixels and more are common; Qt's default limit refuses them.
+void AllowLargePictures()
+{
+    const int limit = QImageReader::allocationLimit();
+    if (limit != 0 && limit < MaximumDecodedMegabytes)
+        QImageReader::setAllocationLimit(MaximumDecodedMegabytes);
+}
+
+LoadedPicture ReadPictureFile(const QString& path)
+{
+    if (path.isEmpty() || !QFileInfo::exists(path))
+        Raise(ErrorNumber::FileNotFound, QStringLiteral("File not found: %1").arg(path));
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        RaiseInvalidPicture(path, file.errorString());
+    QByteArray data = file.readAll();
+    QBuffer buffer(&data);
+    buffer.open(QIODevice::ReadOnly);
+    QImageReader reader(&buffer);
+    reader.setAutoTransform(true);
+
+    const QSize size = reader.size();
+    if (!size.isValid())
+        RaiseInvalidPicture(path, reader.errorString());
+    if (qint64(size.width()) * size.height() * 4 > qint64(MaximumDecodedMegabytes) << 20)
+        RaiseInvalidPicture(path,
+                            QStringLiteral("too large: %1 x %2 pixels, more than %3 MB decoded")
+                                .arg(size.width())
+                                .arg(size.height())
+                                .arg(MaximumDecodedMegabytes));
+    if (reader.format() == "jpeg" && !JpegReachesEnd(data))
+        RaiseInvalidPicture(path, QStringLiteral("the file is truncated"));
+
+    AllowLargePictures();
+    LoadedPicture loaded;
+    loaded.image = reader.read();
+    if (loaded.image.isNull())
+        RaiseInvalidPicture(path, reader.errorString());
+    loaded.image.convertTo(QImage::Format_RGB32);
+
+    const RecordedResolution recorded = ReadRecordedResolution(data);
+    const bool turned = reader.transformation().testFlag(QImageIOHandler::TransformationRotate90);
+    const double across = turned ? recorded.y : recorded.x;
+    if (across > 0)
+        loaded.dpiAcross = across;
+    return loaded;
+}
+
+QColor MarkColour(int32_t kind)
+{
+    return QColor(kind & 0xFF, (kind >> 8) & 0xFF, (kind >> 16) & 0xFF);
+}
+
+} // namespace
+
+ImageEdit::ImageEdit(QWidget* parent)
+    : QWidget(parent)
+    , view(new ImageView(&shown, this))
+{
+    view->selectionDrawn = [this](const QRect& rect) {
+        Q_EMIT SelectionDrawn(rect.x(), rect.y(), rect.width(), rect.height());
+    };
+}
+
+ImageEdit::~ImageEdit() = default;
+
+void ImageEdit::resizeEvent(QResizeEvent* event)
+{
+    view->setGeometry(QRect(QPoint(0, 0), event->size()));
+}
+
+void ImageEdit::SetImageSource(const QString& path)
+{
+    source = path;
+}
+
+void ImageEdit::SetImageSource(const QImage&) { }
+
+QString ImageEdit::ImageSource() const
+{
+    return source;
+}
+
+void ImageEdit::ShowImage()
+{
+    LoadedPicture loaded = ReadPictureFile(source);
+    document = std::move(loaded.image);
+    shown = document;
+    dpiAcross = loaded.dpiAcross;
+    paste.reset();
+    marks.clear();
+    view->SetSelection(QRect());
+    view->PictureChanged();
+    if (fitOnShow) {
+        fitOnShow = false;
+        FitToControl();
+    }
+}
+
+void ImageEdit::ClearImage()
+{
+    document = QImage();
+    shown = QImage();
+    paste.reset();
+    marks.clear();
+    view->SetSelection(QRect());
+    view->PictureChanged();
+}
+
+bool ImageEdit::HasImage() const
+{
+    return !document.isNull();
+}
+
+int32_t ImageEdit::ImagePixelWidth() const
+{
+    return document.width();
+}
+
+int32_t ImageEdit::ImagePixelHeight() const
+{
+    return document.height();
+}
+
+int32_t ImageEdit::ImageWidthBase() const
+{
+    if (!HasImage())
+        return 0;
+    return ToInt32(document.width() / dpiAcross * 100);
+}
+
+void ImageEdit::FitImage(int16_t mode)
+{
+    RequireArgument(mode == FitNow || mode == FitOnShow);
+    if (mode == FitOnShow)
+        fitOnShow = true;
+    else if (HasImage())
+        FitToControl();
+}
+
+void ImageEdit::FitToControl()
+{
+    // A hidden control gets no resize events: bring the view to the control's size first.
+    view->setGeometry(rect());
+    view->FitToView();
+}
+
+void ImageEdit::SetViewZoom(int16_t percent)
+{
+    RequireArgument(percent >= MinimumZoom && percent <= MaximumZoom);
+    view->SetZoom(percent);
+}
+
+float ImageEdit::ViewZoom() const
+{
+    return float(view->Zoom());
+}
+
+void ImageEdit::SetViewPercentX(int16_t percent)
+{
+    RequireArgument(percent >= 0 && percent <= 100);
+    view->SetScrollPercent(Qt::Horizontal, percent);
+}
+
+void ImageEdit::SetViewPercentY(int16_t percent)
+{
+    RequireArgument(percent >= 0 && percent <= 100);
+    view->SetScrollPercent(Qt::Vertical, percent);
+}
+
+void ImageEdit::SelectRect(int32_t left, int32_t top, int32_t width, int32_t height)
+{
+    view->SetSelection(ClipToPicture(left, top, width, height, shown.size()));
+}
+
+QRect ImageEdit::Selection() const
+{
+    return view->Selection();
+}
+
+void ImageEdit::CopySelection()
+{
+    const QRect selection = view->Selection();
+    if (selection.isEmpty())
+        Raise(ErrorNumber::InvalidProcedureCall, QStringLiteral("Nothing is selected to copy"));
+    QGuiApplication::clipboard()->setImage(shown.copy(selection));
+}
+
+void ImageEdit::PasteAt(int32_t left, int32_t top)
+{
+    if (!HasImage())
+        Raise(ErrorNumber::InvalidProcedureCall, QStringLiteral("No image to paste into"));
+    const QImage picture = QGuiApplication::clipboard()->image();
+    if (picture.isNull())
+        Raise(ErrorNumber::InvalidPicture, QStringLiteral("The clipboard holds no picture"));
+    EndPaste();
+    paste = PlacedPicture {picture.convertToFormat(QImage::Format_RGB32), QPoint(left, top)};
+    ComposeShown();
+}
+
+void ImageEdit::EndPaste()
+{
+    if (!paste)
+        return;
+    QPainter(&document).drawImage(paste->at, paste->picture);
+    paste.reset();
+}
+
+void ImageEdit::SetSheetPrepareFlag(bool) { }
+
+void ImageEdit::SetMarkMode(int16_t mode)
+{
+    RequireArgument(mode == MarksOff || mode == MarksOn);
+    markMode = mode;
+}
+
+void ImageEdit::SetMarkWidth(int16_t width)
+{
+    RequireArgument(width >= 1);
+    markWidth = width;
+}
+
+void ImageEdit::SetMarkKind(int32_t kind)
+{
+    RequireArgument(kind >= 0 && kind <= 0xFFFFFF);
+    markKind = kind;
+}
+
+void ImageEdit::DrawMark(int32_t left, int32_t top, int32_t width, int32_t height)
+{
+    if (markMode != MarksOn)
+        Raise(ErrorNumber::InvalidProcedureCall, QStringLiteral("Marks are not switched on"));
+    if (!HasImage())
+        Raise(ErrorNumber::InvalidProcedureCall, QStringLiteral("No image to mark"));
+    const QPoint from(left, top);
+    const QPoint to(ToInt32(int64_t(left) + width), ToInt32(int64_t(top) + height));
+    marks.append(Mark {MarkPixels(from, to, markWidth), MarkColour(markKind)});
+    Burn(shown, marks.last());
+    view->PictureChanged();
+}
+
+void ImageEdit::FixMarks(int16_t, int16_t)
+{
+    for (const Mark& mark : std::as_const(marks))
+        Burn(document, mark);
+    marks.clear();
+}
+
+void ImageEdit::SaveImageAs(const QString& path, int16_t kind)
+{
+    RequireArgument(kind == JpegFile);
+    if (!HasImage())
+        Raise(ErrorNumber::InvalidPicture, QStringLiteral("No image to save as %1").arg(path));
+    QImage picture = shown;
+    picture.setDotsPerMeterX(SavedDotsPerMeter);
+    picture.setDotsPerMeterY(SavedDotsPerMeter);
+
+    QSaveFile file(path);
+    QImageWriter writer(&file, "jpeg");
+    writer.setQuality(SavedQuality);
+    if (!file.open(QIODevice::WriteOnly))
+        Raise(ErrorNumber::PathFileAccess,
+              QStringLiteral("Path/File access error: cannot write %1 (%2)")
+                  .arg(path, file.errorString()));
+    if (!writer.write(picture) || !file.commit())
+        Raise(ErrorNumber::PathFileAccess,
+              QStringLiteral("Path/File access error: cannot write %1 (%2)")
+                  .arg(path,
+                       writer.error() != QImageWriter::UnknownError ? writer.errorString()
+                                                                    : file.errorString()));
+}
+
+void ImageEdit::PrintImage(int16_t)
+{
+    Raise(ErrorNumber::PrinterError, QStringLiteral("Printer error"));
+}
+
+const QImage& ImageEdit::Image() const
+{
+    return document;
+}
+
+void ImageEdit::Burn(QImage& picture, const Mark& mark)
+{
+    QPainter painter(&picture);
+    for (const QRect& pixels : mark.pixels)
+        painter.fillRect(pixels, mark.colour);
+}
+
+void ImageEdit::ComposeShown()
+{
+    shown = document.copy();
+    if (paste)
+        QPainter(&shown).drawImage(paste->at, paste->picture);
+    for (const Mark& mark : std::as_const(marks))
+        Burn(shown, mark);
+    view->PictureChanged();
+}

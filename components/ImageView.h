@@ -1,0 +1,68 @@
+#pragma once
+
+#include <functional>
+
+#include <QAbstractScrollArea>
+#include <QImage>
+#include <QPointF>
+#include <QRect>
+
+// The scrolling, zooming view inside ImageEdit. It shows a picture that its owner keeps (and tells
+// it about every change), draws the selection and lets the left button drag a new one. All
+// rectangles it takes and gives are in picture pixels.
+class ImageView : public QAbstractScrollArea
+{
+    Q_OBJECT
+
+public:
+    explicit ImageView(const QImage* picture, QWidget* parent = nullptr);
+
+    // The picture changed in place or was replaced: redraw it, scrolled to the top-left corner
+    // when its size changed.
+    void PictureChanged();
+
+    double Zoom() const { return zoom; }
+    void SetZoom(double percent);
+    void FitToView();
+    void SetScrollPercent(Qt::Orientation orientation, int percent);
+
+    QRect Selection() const { return selection; }
+    void SetSelection(const QRect& rect);
+
+    // Called when the user ends a drag, with the rectangle dragged.
+    std::function<void(const QRect&)> selectionDrawn;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void scrollContentsBy(int dx, int dy) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    double Scale() const { return zoom / 100; }
+    QSize ContentSize() const;
+    QSize ViewSize() const;
+    QPointF Origin() const;
+    QPointF MapToPicture(QPointF viewPoint) const;
+    QRect MapToView(const QRect& pictureRect) const;
+    void UpdateScrollBars();
+    void CentreOn(QPointF picturePoint);
+    void ScrollTowards(QPoint viewPoint);
+    void DragTo(QPointF viewPoint);
+    void UpdateCache(const QRect& visible);
+
+    const QImage* picture;
+    QSize shownSize;
+    double zoom = 100;
+    QRect selection;
+    bool dragging = false;
+    QPoint anchor;
+
+    // The smoothly scaled picture of the region last visible: repaints and selection drags
+    // reuse it instead of rescaling the photo.
+    QImage cache;
+    QRect cacheSource;
+    double cacheZoom = 0;
+};
