@@ -1,19 +1,15 @@
 #include "ImageEdit.h"
 
-#include <QBuffer>
 #include <QClipboard>
-#include <QFile>
-#include <QFileInfo>
 #include <QGuiApplication>
-#include <QImageReader>
 #include <QImageWriter>
 #include <QPainter>
 #include <QResizeEvent>
 #include <QSaveFile>
 
+#include "ImageFileReader.h"
 #include "ImageView.h"
 #include "Numbers.h"
-#include "PictureHeader.h"
 #include "RuntimeError.h"
 #include "ViewGeometry.h"
 
@@ -26,73 +22,11 @@ constexpr int MarksOn = 2;
 constexpr int JpegFile = 6;
 constexpr int SavedQuality = 95;
 constexpr int SavedDotsPerMeter = 3937; // 100 dots per inch
-constexpr double UnrecordedDpi = 96;
-constexpr int MaximumDecodedMegabytes = 512;
-
-struct LoadedPicture
-{
-    QImage image;
-    double dpiAcross = UnrecordedDpi;
-};
-
-[[noreturn]] void RaiseInvalidPicture(const QString& path, const QString& reason)
-{
-    Raise(ErrorNumber::InvalidPicture,
-          QStringLiteral("Invalid picture: %1 (%2)").arg(path, reason));
-}
 
 void RequireArgument(bool valid)
 {
     if (!valid)
         Raise(ErrorNumber::InvalidProcedureCall);
-}
-
-// Photos of 48 megapixels and more are common; Qt's default limit refuses them.
-void AllowLargePictures()
-{
-    const int limit = QImageReader::allocationLimit();
-    if (limit != 0 && limit < MaximumDecodedMegabytes)
-        QImageReader::setAllocationLimit(MaximumDecodedMegabytes);
-}
-
-LoadedPicture ReadPictureFile(const QString& path)
-{
-    if (path.isEmpty() || !QFileInfo::exists(path))
-        Raise(ErrorNumber::FileNotFound, QStringLiteral("File not found: %1").arg(path));
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        RaiseInvalidPicture(path, file.errorString());
-    QByteArray data = file.readAll();
-    QBuffer buffer(&data);
-    buffer.open(QIODevice::ReadOnly);
-    QImageReader reader(&buffer);
-    reader.setAutoTransform(true);
-
-    const QSize size = reader.size();
-    if (!size.isValid())
-        RaiseInvalidPicture(path, reader.errorString());
-    if (qint64(size.width()) * size.height() * 4 > qint64(MaximumDecodedMegabytes) << 20)
-        RaiseInvalidPicture(path,
-                            QStringLiteral("too large: %1 x %2 pixels, more than %3 MB decoded")
-                                .arg(size.width())
-                                .arg(size.height())
-                                .arg(MaximumDecodedMegabytes));
-    if (reader.format() == "jpeg" && !JpegReachesEnd(data))
-        RaiseInvalidPicture(path, QStringLiteral("the file is truncated"));
-
-    AllowLargePictures();
-    LoadedPicture loaded;
-    loaded.image = reader.read();
-    if (loaded.image.isNull())
-        RaiseInvalidPicture(path, reader.errorString());
-    loaded.image.convertTo(QImage::Format_RGB32);
-
-    const RecordedResolution recorded = ReadRecordedResolution(data);
-    const bool turned = reader.transformation().testFlag(QImageIOHandler::TransformationRotate90);
-    const double across = turned ? recorded.y : recorded.x;
-    if (across > 0)
-        loaded.dpiAcross = across;
-    return loaded;
 }
 
 QColor MarkColour(int32_t kind)
@@ -132,7 +66,7 @@ QString ImageEdit::ImageSource() const
 
 void ImageEdit::ShowImage()
 {
-    LoadedPicture loaded = ReadPictureFile(source);
+    ImageFile loaded = ReadImageFile(source);
     document = std::move(loaded.image);
     shown = document;
     dpiAcross = loaded.dpiAcross;

@@ -1,0 +1,105 @@
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
+#include <random>
+
+#include <QApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QImage>
+#include <QImageReader>
+#include <QPainter>
+#include <benchmark/benchmark.h>
+
+#include "ImageEdit.h"
+
+namespace {
+
+// A 24-megapixel phone-style photo: soft light, shapes with edges, and sensor grain. It stays
+// in the temporary folder so that a bare decoder can be timed on the very same file.
+QString PhotoFile()
+{
+    const QString path = QDir::temp().filePath(QStringLiteral("orvella-photo-6000x4000.jpg"));
+    if (QFileInfo::exists(path))
+        return path;
+    const int width = 6000;
+    const int height = 4000;
+    QImage photo(width, height, QImage::Format_RGB32);
+    std::mt19937 random(7);
+    std::uniform_int_distribution<int> grain(-6, 6);
+    for (int y = 0; y < height; ++y) {
+        auto* line = reinterpret_cast<QRgb*>(photo.scanLine(y));
+        for (int x = 0; x < width; ++x) {
+            const double light = 0.5 + 0.5 * std::sin(x / 700.0) * std::cos(y / 500.0);
+            const int base = int(60 + 150 * light);
+            line[x] = qRgb(std::clamp(base + 30 + grain(random), 0, 255),
+                           std::clamp(base + grain(random), 0, 255),
+                           std::clamp(base - 20 + (x + y) / 100 % 40 + grain(random), 0, 255));
+        }
+    }
+    QPainter painter(&photo);
+    painter.setRenderHint(QPainter::Antialiasing);
+    for (int i = 0; i < 40; ++i) {
+        painter.setBrush(QColor::fromHsv(i * 37 % 360, 120, 200, 160));
+        painter.drawEllipse(QPoint(i * 613 % width, i * 397 % height), 300 + i * 11, 200 + i * 7);
+    }
+    painter.end();
+    photo.save(path, "JPEG", 90);
+    return path;
+}
+
+// Open, fit and paint the first fitted picture, as the open button does.
+void BM_ShowImage(benchmark::State& state)
+{
+    const QString path = PhotoFile();
+    ImageEdit edit;
+    edit.resize(880, 611);
+    edit.show();
+    for (auto _ : state) {
+        edit.ClearImage();
+        edit.SetImageSource(path);
+        edit.FitImage(3);
+        edit.ShowImage();
+        edit.SetViewPercentX(100);
+        edit.SetViewPercentY(100);
+        edit.FitImage(0);
+        benchmark::DoNotOptimize(edit.grab());
+    }
+    state.SetLabel(path.toStdString());
+}
+
+// The decode alone through Qt, for comparison with the whole showing.
+void BM_DecodeOnly(benchmark::State& state)
+{
+    const QString path = PhotoFile();
+    for (auto _ : state) {
+        QImageReader reader(path);
+        reader.setAutoTransform(true);
+        benchmark::DoNotOptimize(reader.read());
+    }
+}
+
+} // namespace
+
+BENCHMARK(BM_ShowImage)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime()
+    ->Repetitions(9)
+    ->ReportAggregatesOnly(true);
+BENCHMARK(BM_DecodeOnly)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime()
+    ->Repetitions(9)
+    ->ReportAggregatesOnly(true);
+
+int main(int argc, char** argv)
+{
+    if (!std::getenv("QT_QPA_PLATFORM"))
+        setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    QApplication app(argc, argv);
+    QImageReader::setAllocationLimit(512);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
