@@ -233,6 +233,8 @@ void ImageView::mouseReleaseEvent(QMouseEvent* event)
     if (!dragging || event->button() != Qt::LeftButton)
         return QAbstractScrollArea::mouseReleaseEvent(event);
     dragging = false;
+    if (picture->isNull())
+        return;
     DragTo(event->position());
     if (selectionDrawn)
         selectionDrawn(selection);
