@@ -29,8 +29,8 @@ class ImageView;
 // - ImageWidthBase uses the file's JFIF density, else its EXIF resolution, else 96 dpi.
 // - SelectRect clips the rectangle to the image and never raises SelectionDrawn.
 // - A drag selects between the pixel corners nearest to where it starts and ends.
-// - CopySelection of an empty selection, PasteAt without a picture, and DrawMark outside mark
-//   mode 2 or without an image raise 5; an empty clipboard raises 481.
+// - CopySelection of an empty selection, PasteAt or DrawMark with no image shown, and DrawMark
+//   outside mark mode 2 raise 5; PasteAt with no picture on the clipboard raises 481.
 // - PasteAt shows the clipboard picture over the image; EndPaste, or the next PasteAt, makes it
 //   part of the image. Drawn marks stay over the image until FixMarks, whatever its arguments.
 // - MarkKind is the marks' colour as 0x00BBGGRR: 0, the default, is black; MarkWidth is the side
