@@ -87,12 +87,15 @@ template<class D, class I>
     const D d = mx - mn;
     const D lightness = (mx + mn) / 2;
     D saturation = d / (lightness < 0.5 ? mx + mn : (2 - mx) - mn);
-    const D dR = ((mx - r) / 6 + d / 2) / d;
-    const D dG = ((mx - g) / 6 + d / 2) / d;
-    const D dB = ((mx - b) / 6 + d / 2) / d;
-    D hue = b == mx ? (TwoThirds + dG) - dR : 0;
-    hue = g == mx ? (OneThird + dR) - dB : hue;
-    hue = r == mx ? dB - dG : hue;
+    // Each hue branch reads the two channels that are not the maximum, so only those two are
+    // divided. When neither red nor green is the maximum, blue is.
+    const auto redMax = r == mx;
+    const auto greenMax = g == mx;
+    const D first = redMax ? b : (greenMax ? r : g);
+    const D second = redMax ? g : (greenMax ? b : r);
+    const D offset = redMax ? 0 : (greenMax ? OneThird : TwoThirds);
+    // 0 + x is x exactly, so the red branch loses nothing by the common form.
+    D hue = (offset + ((mx - first) / 6 + d / 2) / d) - ((mx - second) / 6 + d / 2) / d;
     hue = hue < 0 ? hue + 1 : hue;
     hue = hue > 1 ? hue - 1 : hue;
     const auto grey = d == 0;
@@ -132,6 +135,7 @@ template<class D, class I>
         row.out[x] = AdjustPixel(row.red[x], row.green[x], row.blue[x], brightness, contrast);
 }
 
+#if defined(__x86_64__)
 [[gnu::target("avx2")]] void Avx2Row(const RowJob& row, int width, int32_t brightness,
                                      int32_t contrast)
 {
@@ -143,19 +147,18 @@ template<class D, class I>
 {
     VectorRow<Double8, Int8>(row, width, brightness, contrast);
 }
+#endif
 
 using RowFunction = void (*)(const RowJob&, int, int32_t, int32_t);
 
 RowFunction RowFunctionOf(ToneKernel kernel)
 {
-    switch (kernel) {
-    case ToneKernel::Avx512:
+#if defined(__x86_64__)
+    if (kernel == ToneKernel::Avx512)
         return Avx512Row;
-    case ToneKernel::Avx2:
+    if (kernel == ToneKernel::Avx2)
         return Avx2Row;
-    case ToneKernel::Portable:
-        break;
-    }
+#endif
     return PortableRow;
 }
 
@@ -176,16 +179,17 @@ QRgb AdjustPixel(int32_t red, int32_t green, int32_t blue, int32_t brightness, i
 
 bool IsSupported(ToneKernel kernel)
 {
-    switch (kernel) {
-    case ToneKernel::Avx512:
+#if defined(__x86_64__)
+    if (kernel == ToneKernel::Avx512) {
         return __builtin_cpu_supports("avx512f") && __builtin_cpu_supports("avx512vl")
             && __builtin_cpu_supports("avx512dq");
-    case ToneKernel::Avx2:
-        return __builtin_cpu_supports("avx2");
-    case ToneKernel::Portable:
-        break;
     }
+    if (kernel == ToneKernel::Avx2)
+        return __builtin_cpu_supports("avx2");
     return true;
+#else
+    return kernel == ToneKernel::Portable;
+#endif
 }
 
 ToneKernel BestToneKernel()
