@@ -8,7 +8,7 @@ QString& Override()
     static QString folder;
     return folder;
 }
-}
+} // namespace
 
 QString ApplicationFolder()
 {
@@ -20,4 +20,7 @@ QString ApplicationFile(const QString& relativePath)
     return ApplicationFolder() + QLatin1Char('/') + relativePath;
 }
 
-void SetApplicationFolder(const QString& folder) { Override() = folder; }
+void SetApplicationFolder(const QString& folder)
+{
+    Override() = folder;
+}

@@ -13,8 +13,7 @@ double RoundHalfEven(double value)
 }
 
 namespace {
-template<typename T>
-T Checked(double value)
+template<typename T> T Checked(double value)
 {
     const double rounded = RoundHalfEven(value);
     if (!(rounded >= std::numeric_limits<T>::min() && rounded <= std::numeric_limits<T>::max()))
@@ -22,19 +21,30 @@ T Checked(double value)
     return static_cast<T>(rounded);
 }
 
-template<typename T>
-T Checked(int64_t value)
+template<typename T> T Checked(int64_t value)
 {
     if (value < std::numeric_limits<T>::min() || value > std::numeric_limits<T>::max())
         Raise(ErrorNumber::Overflow);
     return static_cast<T>(value);
 }
-}
+} // namespace
 
-int16_t ToInt16(double value) { return Checked<int16_t>(value); }
-int32_t ToInt32(double value) { return Checked<int32_t>(value); }
-int16_t ToInt16(int64_t value) { return Checked<int16_t>(value); }
-int32_t ToInt32(int64_t value) { return Checked<int32_t>(value); }
+int16_t ToInt16(double value)
+{
+    return Checked<int16_t>(value);
+}
+int32_t ToInt32(double value)
+{
+    return Checked<int32_t>(value);
+}
+int16_t ToInt16(int64_t value)
+{
+    return Checked<int16_t>(value);
+}
+int32_t ToInt32(int64_t value)
+{
+    return Checked<int32_t>(value);
+}
 
 float ToSingle(double value)
 {

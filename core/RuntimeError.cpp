@@ -4,8 +4,7 @@ RuntimeError::RuntimeError(int number, const QString& description)
     : std::runtime_error(description.toStdString())
     , number(number)
     , description(description)
-{
-}
+{ }
 
 QString StandardDescription(int number)
 {

@@ -16,7 +16,7 @@ constexpr int PathFileAccess = 75;
 constexpr int InvalidPicture = 481;
 constexpr int PrinterError = 482;
 constexpr int CancelSelected = 32755;
-}
+} // namespace ErrorNumber
 
 class RuntimeError : public std::runtime_error
 {

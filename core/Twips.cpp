@@ -2,7 +2,10 @@
 
 #include "Numbers.h"
 
-int TwipsToPixels(double twips) { return ToInt32(twips / TwipsPerPixel); }
+int TwipsToPixels(double twips)
+{
+    return ToInt32(twips / TwipsPerPixel);
+}
 
 QRect ToPixels(const TwipsRect& rect)
 {

@@ -22,15 +22,17 @@ int ErrorOf(const std::function<void()>& f)
     }
     return 0;
 }
-}
+} // namespace
 
 TEST(Numbers, RoundsHalfToEven)
 {
-    const struct {
+    const struct
+    {
         double in;
         double out;
-    } cases[] = {{0.5, 0}, {1.5, 2}, {2.5, 2}, {-0.5, -0.0}, {-1.5, -2}, {-2.5, -2},
-        {4252.5, 4252}, {4253.5, 4254}, {231.2, 231}, {0.49999999999999994, 0}, {-0.4, 0}};
+    } cases[] = {{0.5, 0},   {1.5, 2},       {2.5, 2},       {-0.5, -0.0}, {-1.5, -2},
+                 {-2.5, -2}, {4252.5, 4252}, {4253.5, 4254}, {231.2, 231}, {0.49999999999999994, 0},
+                 {-0.4, 0}};
     for (const auto& c : cases)
         EXPECT_EQ(RoundHalfEven(c.in), c.out) << c.in;
 }

@@ -18,7 +18,7 @@ public:
         const QDir buttons(built.filePath(QStringLiteral("CacheBottoni")));
         for (const QString& name : buttons.entryList(QDir::Files))
             QFile::copy(buttons.filePath(name), Path(QStringLiteral("CacheBottoni/") + name));
-        for (const QString& name : built.entryList({ QStringLiteral("Taglio*.jpg") }, QDir::Files))
+        for (const QString& name : built.entryList({QStringLiteral("Taglio*.jpg")}, QDir::Files))
             QFile::copy(built.filePath(name), Path(name));
         SetApplicationFolder(dir.path());
     }
