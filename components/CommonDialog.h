@@ -1,0 +1,39 @@
+#pragma once
+
+#include <cstdint>
+
+#include <QObject>
+#include <QString>
+
+class QWidget;
+
+// The common dialogs, one object for the open-file and the printer dialog. Settings are made on
+// it and kept between uses; once cancel reporting is switched on, every later cancel of either
+// dialog raises the cancel error (32755).
+class CommonDialog : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit CommonDialog(QWidget* owner);
+
+    QString InitDir;
+    QString DialogTitle;
+    QString FileName;
+    // "description|pattern", the pattern matched in any letter case.
+    QString Filter;
+    int32_t Flags = 0;
+    bool CancelError = false;
+
+    // The open-file dialog: on OK FileName is the chosen file's full path; a cancel leaves it as
+    // it was set, or raises the cancel error when CancelError is on.
+    void ShowOpen();
+
+private:
+    void Cancelled();
+
+    QWidget* owner;
+};
+
+// Open-dialog flag: the chosen file must exist.
+constexpr int32_t OfnFileMustExist = 0x1000;

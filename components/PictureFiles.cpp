@@ -1,0 +1,28 @@
+#include "PictureFiles.h"
+
+#include <QFileInfo>
+#include <QImageReader>
+#include <QSaveFile>
+
+#include "RuntimeError.h"
+
+QImage LoadPicture(const QString& path)
+{
+    if (!QFileInfo(path).isFile())
+        Raise(ErrorNumber::FileNotFound, QStringLiteral("File not found: %1").arg(path));
+    QImageReader reader(path);
+    reader.setAutoTransform(true);
+    QImage picture = reader.read();
+    if (picture.isNull())
+        Raise(ErrorNumber::InvalidPicture,
+              QStringLiteral("Invalid picture: %1 (%2)").arg(path, reader.errorString()));
+    return picture;
+}
+
+void SavePicture(const QImage& picture, const QString& path)
+{
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || !picture.save(&file, "BMP") || !file.commit())
+        Raise(ErrorNumber::PathFileAccess,
+              QStringLiteral("Path/File access error: cannot write %1").arg(path));
+}
