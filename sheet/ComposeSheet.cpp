@@ -1,0 +1,107 @@
+#include "ComposeSheet.h"
+
+#include <QMessageBox>
+
+#include "ApplicationFolder.h"
+#include "ImageEdit.h"
+#include "PictureBox.h"
+#include "PictureFiles.h"
+#include "ResizePhoto.h"
+#include "SheetGeometry.h"
+
+QString TemplateFile(int16_t documentKind)
+{
+    switch (documentKind) {
+    case 1:
+        return QStringLiteral("TaglioPP.jpg");
+    case 2:
+        return QStringLiteral("TaglioCI.jpg");
+    case 3:
+        return QStringLiteral("TaglioPA.jpg");
+    default:
+        return QString();
+    }
+}
+
+QString SheetFile(int16_t documentKind)
+{
+    switch (documentKind) {
+    case 1:
+        return QStringLiteral("Passaporto.jpg");
+    case 2:
+        return QStringLiteral("CartaIdentita.jpg");
+    case 3:
+        return QStringLiteral("Patente.jpg");
+    default:
+        return QString();
+    }
+}
+
+void ComposeSheet(const SheetControls& c, const SheetRequest& request)
+{
+    ImageEdit& photo = *c.ImgEdit2;
+    ImageEdit& sheet = *c.ImgEditFotoGruppo;
+    const QString resized = ApplicationFile(QStringLiteral("FotoResize.bmp"));
+
+    photo.ClearImage();
+    try {
+        ResizePhoto(request.PhotoWidth, request.PhotoHeight);
+    } catch (...) {
+        // An earlier sheet left on show would print a previous photo: show none.
+        sheet.ClearImage();
+        throw;
+    }
+    c.PictAnteprima->SetPicture(LoadPicture(resized));
+    SavePicture(c.PictAnteprima->Picture(), resized);
+
+    photo.SetImageSource(resized);
+    photo.FitImage(3);
+    photo.ShowImage();
+    photo.SetViewPercentX(100);
+    photo.SetViewPercentY(100);
+    photo.SelectRect(0, 0, photo.ImagePixelWidth(), photo.ImagePixelHeight());
+    photo.CopySelection();
+
+    sheet.ClearImage();
+    sheet.SetSheetPrepareFlag(true);
+    sheet.FitImage(3);
+    const QString templateFile = TemplateFile(request.DocumentKind);
+    if (!templateFile.isEmpty())
+        sheet.SetImageSource(ApplicationFile(templateFile));
+    sheet.ShowImage();
+    c.ShowPageAndPump();
+
+    sheet.SetMarkMode(2);
+    sheet.SetMarkWidth(1);
+    if (const std::optional<SheetGrid> grid = GridForCopies(request.CopiesPerSheet)) {
+        const int32_t gapX
+            = SheetGap(sheet.ImagePixelWidth(), grid->Columns, photo.ImagePixelWidth());
+        const int32_t gapY
+            = SheetGap(sheet.ImagePixelHeight(), grid->Rows, photo.ImagePixelHeight());
+        if (gapX < 0 || gapY < 0) {
+            QMessageBox box(QMessageBox::Warning, QStringLiteral("ERRORE"),
+                            QStringLiteral("Attenzione, le foto non ci stanno!"), QMessageBox::Ok,
+                            c.DialogParent);
+            box.exec();
+            return;
+        }
+        for (int16_t row = 0; row < grid->Rows; ++row) {
+            for (int16_t column = 0; column < grid->Columns; ++column) {
+                const int32_t pw = photo.ImagePixelWidth();
+                const int32_t ph = photo.ImagePixelHeight();
+                const SheetPoint at = CopyOrigin(row, column, gapX, gapY, pw, ph);
+                sheet.PasteAt(at.X, at.Y);
+                sheet.EndPaste();
+                for (const CutMark& mark : CutMarks(at.X, at.Y, pw, ph))
+                    sheet.DrawMark(mark.Left, mark.Top, mark.Width, mark.Height);
+                sheet.FixMarks(0, 2);
+            }
+        }
+    }
+    sheet.SetMarkKind(0);
+    sheet.SetMarkMode(0);
+    sheet.FitImage(0);
+    const QString sheetFile = SheetFile(request.DocumentKind);
+    if (!sheetFile.isEmpty())
+        sheet.SaveImageAs(ApplicationFile(sheetFile), 6);
+}
