@@ -1,0 +1,234 @@
+#include "FrmMain.h"
+
+#include <new>
+
+#include <QFrame>
+#include <QResizeEvent>
+
+#include "CommonDialog.h"
+#include "ImageControl.h"
+#include "ImageEdit.h"
+#include "PictureBox.h"
+#include "Pictures.h"
+#include "RuntimeError.h"
+
+namespace {
+QFont LabelFont(const QString& family, double points)
+{
+    QFont font(family);
+    font.setPointSizeF(points);
+    font.setBold(true);
+    return font;
+}
+
+QLabel* MakeTitle(QWidget* page, const QString& caption)
+{
+    auto* label = new QLabel(caption, page);
+    label->setFont(LabelFont(QStringLiteral("MS Sans Serif"), 13.5));
+    label->setStyleSheet(QStringLiteral("color: #1d3557;"));
+    return label;
+}
+
+QLabel* MakeReadout(QWidget* page, const QString& text)
+{
+    auto* label = new QLabel(text, page);
+    label->setFont(LabelFont(QStringLiteral("Courier New"), 14.25));
+    label->setAlignment(Qt::AlignCenter);
+    label->setStyleSheet(QStringLiteral("color: #1d3557; background: rgba(255, 255, 255, 160);"));
+    return label;
+}
+} // namespace
+
+FrmMain::FrmMain(QWidget* parent)
+    : QWidget(parent)
+{
+    const QImage background(Pictures::Background);
+    for (int page = 0; page < 3; ++page) {
+        Frame1[page] = new QWidget(this);
+        ImgSfondo[page] = new ImageControl(Frame1[page]);
+        ImgSfondo[page]->SetPicture(background);
+    }
+    auto button = [this](int page, int16_t index) {
+        auto* control = new ImageControl(Frame1[page], index);
+        control->setCursor(Qt::PointingHandCursor);
+        connect(control, &ImageControl::MouseDown, this,
+                [this](int16_t i) { ReportErrors([&] { Image1_MouseDown(i); }); });
+        connect(control, &ImageControl::MouseUp, this,
+                [this](int16_t i) { ReportErrors([&] { Image1_MouseUp(i); }); });
+        connect(control, &ImageControl::Click, this, &FrmMain::Image1_Click);
+        Image1[index] = control;
+    };
+    auto sample = [this](int page, const QString& picture) {
+        auto* control = new ImageControl(Frame1[page]);
+        control->SetPicture(QImage(picture));
+        return control;
+    };
+
+    // Page 0: the document type.
+    ImgPassaporto = sample(0, Pictures::PassportSample);
+    ImgCartaID = sample(0, Pictures::IdentityCardSample);
+    ImgPatente = sample(0, Pictures::DrivingLicenceSample);
+    LblSeleziona = MakeTitle(Frame1[0], QStringLiteral("SELEZIONA IL TIPO DI DOCUMENTO"));
+    for (int16_t index : {20, 21, 22, 9})
+        button(0, index);
+
+    // Page 1: the photo.
+    ImgEdit1 = new ImageEdit(Frame1[1]);
+    PictAnteprima = new PictureBox(Frame1[1]);
+    ShpBordoAnteprima = new QFrame(Frame1[1]);
+    ShpBordoAnteprima->setFrameShape(QFrame::Box);
+    ShpBordoAnteprima->setStyleSheet(QStringLiteral("QFrame { border: 2px solid #1d3557; }"));
+    ImgAnteprima = new ImageControl(Frame1[1]);
+    Place(ImgAnteprima, {0, 0, 1335, 1335});
+    Label1 = new QLabel(QStringLiteral("ANTEPRIMA"), Frame1[1]);
+    Label1->setFont(LabelFont(QStringLiteral("MS Sans Serif"), 9.75));
+    Label1->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    Label1->setStyleSheet(QStringLiteral("color: #1d3557;"));
+    Place(Label1, {6000, 960, 1545, 300});
+    LblZoom = MakeReadout(Frame1[1], QString());
+    LblLuminosita = MakeReadout(Frame1[1], QStringLiteral("+2"));
+    LblContrasto = MakeReadout(Frame1[1], QStringLiteral("-4"));
+    LblApriFoto = MakeTitle(Frame1[1], QStringLiteral("ELABORA/RITAGLIA FOTO"));
+    for (int16_t index : {6, 1, 2, 4, 3, 0, 5, 13, 10, 17})
+        button(1, index);
+
+    // Page 2: the sheet.
+    ImgEditFotoGruppo = new ImageEdit(Frame1[2]);
+    ImgPassaporto2 = sample(2, Pictures::PassportSample);
+    ImgCartaID2 = sample(2, Pictures::IdentityCardSample);
+    ImgPatente2 = sample(2, Pictures::DrivingLicenceSample);
+    LblFoto = MakeTitle(Frame1[2], QStringLiteral("FOTO DIMENSIONATE PER IL PASSAPORTO"));
+    for (int16_t index : {16, 19, 18})
+        button(2, index);
+
+    // Never shown.
+    PictBackup = new PictureBox(this);
+    ImgEdit2 = new ImageEdit(this);
+    ImgEdit2->hide();
+    CommonDialog1 = new CommonDialog(this);
+
+    connect(ImgEdit1, &ImageEdit::SelectionDrawn, this,
+            [this](int32_t left, int32_t top, int32_t width, int32_t height) {
+                ReportErrors([&] { ImgEdit1_SelectionDrawn(left, top, width, height); });
+            });
+}
+
+FrmMain::~FrmMain() = default;
+
+void FrmMain::Form_Load()
+{
+    LoadButtonPictures();
+    CurrentPage = 0;
+    ShowPage();
+    Brightness = 0;
+    Contrast = 0;
+    SetWidth(11000);
+    SetHeight(8600);
+    ZoomPercent = 100;
+    LblZoom->setText(QString::number(ZoomPercent));
+}
+
+void FrmMain::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    ReportErrors([this] { Form_Resize(); });
+}
+
+void FrmMain::ReportErrors(const std::function<void()>& handler)
+{
+    // Nothing that escapes an event handler is swallowed: it is shown like a click's error.
+    try {
+        handler();
+    } catch (const RuntimeError& e) {
+        ShowError(this, e.Number(), e.Description());
+    } catch (const std::bad_alloc&) {
+        ShowError(this, ErrorNumber::OutOfMemory, StandardDescription(ErrorNumber::OutOfMemory));
+    }
+}
+
+void FrmMain::Form_Resize()
+{
+    ShowPage();
+}
+
+void FrmMain::ShowPage()
+{
+    for (int page = 0; page < 3; ++page) {
+        Frame1[page]->hide();
+        const TwipsRect whole {0, 0, float(Width()), float(Height())};
+        Place(Frame1[page], whole);
+        Place(ImgSfondo[page], whole);
+    }
+    setWindowTitle(QStringLiteral("Quennet-Brimlow"));
+    switch (CurrentPage) {
+    case 0:
+        LayoutDocumentPage();
+        break;
+    case 1:
+        LayoutPhotoPage();
+        break;
+    case 2:
+        BuildSheetPage();
+        break;
+    default:
+        break;
+    }
+    if (CurrentPage >= 0 && CurrentPage <= 2)
+        Frame1[CurrentPage]->show();
+}
+
+void FrmMain::NextPage()
+{
+    CurrentPage = CurrentPage + 1 >= 3 ? 0 : CurrentPage + 1;
+    ShowPage();
+}
+
+void FrmMain::PreviousPage()
+{
+    CurrentPage = CurrentPage - 1 < 0 ? 2 : CurrentPage - 1;
+    ShowPage();
+}
+
+// The size in twips is the client area's: window frames differ between desktops and are known
+// only once shown, and a page laid out for the client area is never clipped by them.
+double FrmMain::Width() const
+{
+    return width() == TwipsToPixels(assignedWidth) ? assignedWidth
+                                                   : double(width()) * TwipsPerPixel;
+}
+
+double FrmMain::Height() const
+{
+    return height() == TwipsToPixels(assignedHeight) ? assignedHeight
+                                                     : double(height()) * TwipsPerPixel;
+}
+
+void FrmMain::SetWidth(double twips)
+{
+    assignedWidth = twips;
+    resize(TwipsToPixels(twips), height());
+}
+
+void FrmMain::SetHeight(double twips)
+{
+    assignedHeight = twips;
+    resize(width(), TwipsToPixels(twips));
+}
+
+void FrmMain::Place(QWidget* control, const TwipsRect& rect)
+{
+    placements[control] = rect;
+    control->setGeometry(ToPixels(rect));
+}
+
+TwipsRect FrmMain::PlaceOf(const QWidget* control) const
+{
+    return placements.value(control);
+}
+
+TwipsSize FrmMain::CaptionSize(const QLabel* label) const
+{
+    // The title labels size themselves to their caption.
+    const QSize pixels = label->sizeHint();
+    return {float(pixels.width() * TwipsPerPixel), float(pixels.height() * TwipsPerPixel)};
+}

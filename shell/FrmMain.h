@@ -1,0 +1,131 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <map>
+
+#include <QHash>
+#include <QLabel>
+#include <QWidget>
+
+#include "Globali.h"
+#include "Twips.h"
+#include "TwipsSize.h"
+
+class CommonDialog;
+class ImageControl;
+class ImageEdit;
+class PictureBox;
+class QFrame;
+
+// The working window: three pages, each a frame over the whole window, one shown at a time.
+// It owns the form-level state and every control; the actions live beside it by subsystem.
+class FrmMain : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit FrmMain(QWidget* parent = nullptr);
+    ~FrmMain() override;
+
+    void Form_Load();
+    void ShowPage();
+    void NextPage();
+    void PreviousPage();
+
+    // The dispatcher of every picture button, and the pressed look.
+    void Image1_Click(int16_t index);
+    void Image1_MouseDown(int16_t index);
+    void Image1_MouseUp(int16_t index);
+    void LoadButtonPictures();
+
+    // The photo page: the selection drawn on the photo, and the tone of its preview.
+    void ImgEdit1_SelectionDrawn(int32_t left, int32_t top, int32_t width, int32_t height);
+    void AdjustTone(int32_t brightness, int32_t contrast);
+
+    // The window's size in twips.
+    double Width() const;
+    double Height() const;
+    void SetWidth(double twips);
+    void SetHeight(double twips);
+
+    // Where a control was placed, in twips, as assigned.
+    TwipsRect PlaceOf(const QWidget* control) const;
+
+    // Form-level state.
+    int16_t CurrentPage = 0;
+    int16_t Brightness = 0;
+    int16_t Contrast = 0;
+    int16_t ZoomPercent = 100;
+    QString PhotoPath;
+    QString ChosenFile;
+    int32_t CopiesPerSheet = 0;
+    int16_t DocumentKind = 0;
+    int32_t SelectionWidth = 0;
+    int32_t SelectionHeight = 0;
+    Globali Globals;
+
+    // Controls.
+    std::array<QWidget*, 3> Frame1 {};
+    std::array<ImageControl*, 3> ImgSfondo {};
+    std::map<int16_t, ImageControl*> Image1;
+    ImageControl* ImgPassaporto;
+    ImageControl* ImgCartaID;
+    ImageControl* ImgPatente;
+    QLabel* LblSeleziona;
+    ImageEdit* ImgEdit1;
+    PictureBox* PictAnteprima;
+    ImageControl* ImgAnteprima;
+    QFrame* ShpBordoAnteprima;
+    QLabel* Label1;
+    QLabel* LblZoom;
+    QLabel* LblLuminosita;
+    QLabel* LblContrasto;
+    QLabel* LblApriFoto;
+    ImageEdit* ImgEditFotoGruppo;
+    ImageControl* ImgPassaporto2;
+    ImageControl* ImgCartaID2;
+    ImageControl* ImgPatente2;
+    QLabel* LblFoto;
+    PictureBox* PictBackup;
+    ImageEdit* ImgEdit2;
+    CommonDialog* CommonDialog1;
+
+Q_SIGNALS:
+    // The exit buttons end the program.
+    void ProgramEnded();
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    void Form_Resize();
+    void ReportErrors(const std::function<void()>& handler);
+    void LayoutDocumentPage();
+    void LayoutPhotoPage();
+    void BuildSheetPage();
+    void ChooseDocument(int16_t index);
+    void OpenPhoto();
+    void StepZoom(int step);
+    void ReadZoomBack();
+    void StepTone(int16_t& value, int step);
+    void AcceptPhoto();
+    void ExitProgram();
+    void RefreshReadouts();
+
+    void Place(QWidget* control, const TwipsRect& rect);
+    TwipsSize CaptionSize(const QLabel* label) const;
+
+    QHash<const QWidget*, TwipsRect> placements;
+    bool composing = false;
+    bool composeAgain = false;
+    double assignedWidth = 0;
+    double assignedHeight = 0;
+};
+
+// How the readouts write a step: "+" before a positive value.
+QString FormatStep(int value);
+
+// Shows a numbered error as the program reports it: the description as text, the number as title.
+void ShowError(QWidget* parent, int number, const QString& description);

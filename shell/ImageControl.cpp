@@ -1,0 +1,42 @@
+#include "ImageControl.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+ImageControl::ImageControl(QWidget* parent, int16_t index)
+    : QWidget(parent)
+    , index(index)
+{ }
+
+void ImageControl::SetPicture(const QImage& newPicture)
+{
+    picture = newPicture;
+    scaled = QImage();
+    update();
+}
+
+void ImageControl::paintEvent(QPaintEvent*)
+{
+    if (picture.isNull() || width() <= 0 || height() <= 0)
+        return;
+    // Scale once per size rather than on every paint.
+    if (scaled.size() != size())
+        scaled = picture.scaled(size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    QPainter(this).drawImage(0, 0, scaled);
+}
+
+void ImageControl::mousePressEvent(QMouseEvent*)
+{
+    if (index >= 0)
+        Q_EMIT MouseDown(index);
+}
+
+void ImageControl::mouseReleaseEvent(QMouseEvent* event)
+{
+    if (index < 0)
+        return;
+    // Qt delivers the release to the control that took the press, wherever the pointer is.
+    Q_EMIT MouseUp(index);
+    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
+        Q_EMIT Click(index);
+}

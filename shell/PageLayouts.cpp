@@ -1,0 +1,112 @@
+#include <QCoreApplication>
+#include <QScopeGuard>
+
+#include "ComposeSheet.h"
+#include "DocumentPageLayout.h"
+#include "FrmMain.h"
+#include "ImageControl.h"
+#include "ImageEdit.h"
+#include "PhotoPageLayout.h"
+#include "SheetPageLayout.h"
+
+namespace {
+TwipsSize SizeOf(const TwipsRect& rect)
+{
+    return {rect.Width, rect.Height};
+}
+} // namespace
+
+void FrmMain::LayoutDocumentPage()
+{
+    const DocumentPageLayout l = ::LayoutDocumentPage(Width(), Height(), CaptionSize(LblSeleziona));
+    Place(Image1.at(9), l.Image1_9);
+    Place(Image1.at(20), l.Image1_20);
+    Place(Image1.at(21), l.Image1_21);
+    Place(Image1.at(22), l.Image1_22);
+    Place(LblSeleziona, l.LblSeleziona);
+    Place(ImgPassaporto, l.ImgPassaporto);
+    Place(ImgCartaID, l.ImgCartaID);
+    Place(ImgPatente, l.ImgPatente);
+}
+
+void FrmMain::LayoutPhotoPage()
+{
+    PhotoPageInput in;
+    in.W = Width();
+    in.H = Height();
+    in.LblApriFoto = CaptionSize(LblApriFoto);
+    in.HasImage = ImgEdit1->HasImage();
+    if (in.HasImage) {
+        in.ImageWidthBase = ImgEdit1->ImageWidthBase();
+        in.ImagePixelWidth = ImgEdit1->ImagePixelWidth();
+    }
+    in.PhotoWidth = Globals.PhotoWidth;
+    in.PhotoHeight = Globals.PhotoHeight;
+    in.DefaultSelectionWidth = Globals.DefaultSelectionWidth;
+    in.DefaultSelectionHeight = Globals.DefaultSelectionHeight;
+    in.ImgAnteprima = SizeOf(PlaceOf(ImgAnteprima));
+
+    const PhotoPageLayout l = ::LayoutPhotoPage(in);
+    Place(Image1.at(1), l.Image1_1);
+    Place(Image1.at(2), l.Image1_2);
+    Place(LblZoom, l.LblZoom);
+    Place(Image1.at(6), l.Image1_6);
+    Place(Image1.at(10), l.Image1_10);
+    Place(Image1.at(17), l.Image1_17);
+    Place(Image1.at(13), l.Image1_13);
+    Place(Image1.at(0), l.Image1_0);
+    Place(Image1.at(5), l.Image1_5);
+    Place(Image1.at(4), l.Image1_4);
+    Place(Image1.at(3), l.Image1_3);
+    Place(LblLuminosita, l.LblLuminosita);
+    Place(LblContrasto, l.LblContrasto);
+    Place(ImgEdit1, l.ImgEdit1);
+    Place(ShpBordoAnteprima, l.ShpBordoAnteprima);
+    Place(ImgAnteprima, l.ImgAnteprima);
+    Place(LblApriFoto, l.LblApriFoto);
+    if (l.SetsDefaultSelection) {
+        Globals.DefaultSelectionWidth = l.DefaultSelectionWidth;
+        Globals.DefaultSelectionHeight = l.DefaultSelectionHeight;
+        ImgEdit1->SelectRect(0, 0, Globals.DefaultSelectionWidth, Globals.DefaultSelectionHeight);
+    }
+}
+
+void FrmMain::BuildSheetPage()
+{
+    const SheetPageLayout l
+        = LayoutSheetPage(Width(), Height(), CaptionSize(LblFoto), DocumentKind);
+    Place(Image1.at(19), l.Image1_19);
+    Place(Image1.at(16), l.Image1_16);
+    Place(Image1.at(18), l.Image1_18);
+    Place(LblFoto, l.LblFoto);
+    Place(ImgPassaporto2, l.ImgPassaporto2);
+    Place(ImgCartaID2, l.ImgCartaID2);
+    Place(ImgPatente2, l.ImgPatente2);
+    if (l.Document) {
+        ImgPassaporto2->setVisible(l.Document->VisibleSample == SheetSample::ImgPassaporto2);
+        ImgCartaID2->setVisible(l.Document->VisibleSample == SheetSample::ImgCartaID2);
+        ImgPatente2->setVisible(l.Document->VisibleSample == SheetSample::ImgPatente2);
+        LblFoto->setText(l.Document->Caption);
+    }
+    Place(ImgEditFotoGruppo, l.ImgEditFotoGruppo);
+
+    // A resize during the composition's event pump lays the page out again but composes only
+    // after the running composition ends, so the sheet matches the last size asked for.
+    if (composing) {
+        composeAgain = true;
+        return;
+    }
+    composing = true;
+    const auto done = qScopeGuard([this] { composing = false; });
+    const SheetControls controls {ImgEdit2, ImgEditFotoGruppo, PictAnteprima,
+                                  [this] {
+                                      Frame1[CurrentPage]->show();
+                                      QCoreApplication::processEvents();
+                                  },
+                                  this};
+    do {
+        composeAgain = false;
+        ComposeSheet(controls,
+                     {DocumentKind, CopiesPerSheet, Globals.PhotoWidth, Globals.PhotoHeight});
+    } while (composeAgain);
+}

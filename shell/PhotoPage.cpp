@@ -1,0 +1,143 @@
+#include <QClipboard>
+#include <QGuiApplication>
+
+#include "AdjustTone.h"
+#include "ApplicationFolder.h"
+#include "CapturePixels.h"
+#include "CommonDialog.h"
+#include "FrmMain.h"
+#include "ImageControl.h"
+#include "ImageEdit.h"
+#include "Numbers.h"
+#include "PictureBox.h"
+#include "PictureFiles.h"
+#include "RuntimeError.h"
+
+namespace {
+QImage ClipboardPicture()
+{
+    const QImage picture = QGuiApplication::clipboard()->image();
+    if (picture.isNull())
+        Raise(ErrorNumber::InvalidPicture,
+              QStringLiteral("Invalid picture: the clipboard holds no picture of the selection"));
+    return picture;
+}
+} // namespace
+
+void FrmMain::ReadZoomBack()
+{
+    ZoomPercent = ToInt16(double(ImgEdit1->ViewZoom()));
+    LblZoom->setText(QString::number(ZoomPercent));
+}
+
+void FrmMain::OpenPhoto()
+{
+    CommonDialog1->InitDir = ApplicationFolder();
+    CommonDialog1->DialogTitle = QStringLiteral("Carica Immagine");
+    CommonDialog1->FileName = QString();
+    CommonDialog1->Filter = QStringLiteral("Image (*.jpg)|*.JPG");
+    CommonDialog1->Flags = 5120;
+    CommonDialog1->ShowOpen();
+    ChosenFile = CommonDialog1->FileName;
+    if (!ChosenFile.isEmpty()) {
+        ImgEdit1->SetImageSource(ChosenFile);
+        ImgEdit1->FitImage(3);
+        ImgEdit1->ShowImage();
+        ImgEdit1->SetViewPercentX(100);
+        ImgEdit1->SetViewPercentY(100);
+        ImgEdit1->FitImage(0);
+        PhotoPath = ChosenFile;
+    }
+    ReadZoomBack();
+    ShowPage();
+}
+
+void FrmMain::StepZoom(int step)
+{
+    int zoom = ZoomPercent + step;
+    if (zoom > 6500)
+        zoom = 2;
+    else if (zoom < 2)
+        zoom = 6500;
+    ZoomPercent = int16_t(zoom);
+    ImgEdit1->SetViewZoom(ZoomPercent);
+    LblZoom->setText(QString::number(ZoomPercent));
+}
+
+void FrmMain::ImgEdit1_SelectionDrawn(int32_t left, int32_t top, int32_t width, int32_t height)
+{
+    const int32_t defaultWidth = Globals.DefaultSelectionWidth;
+    const int32_t defaultHeight = Globals.DefaultSelectionHeight;
+    if (width == 0 || height == 0) {
+        SelectionWidth = defaultWidth;
+        SelectionHeight = defaultHeight;
+        ImgEdit1->SelectRect(0, 0, SelectionWidth, SelectionHeight);
+        return;
+    }
+    if (width != SelectionWidth || height != SelectionHeight) {
+        if (defaultWidth <= 0 || defaultHeight <= 0)
+            Raise(ErrorNumber::DivisionByZero,
+                  QStringLiteral("Division by zero: the photo has no default selection to take the "
+                                 "document's proportions from (%1 x %2 pixels)")
+                      .arg(defaultWidth)
+                      .arg(defaultHeight));
+        // Portrait documents keep the drawn height, the others the drawn width.
+        if (defaultWidth < defaultHeight) {
+            SelectionHeight = height;
+            SelectionWidth = ToInt32(double(defaultWidth) / double(defaultHeight) * height);
+        } else {
+            SelectionWidth = width;
+            SelectionHeight = ToInt32(double(defaultHeight) / double(defaultWidth) * width);
+        }
+        ImgEdit1->SelectRect(left, top, SelectionWidth, SelectionHeight);
+    }
+    ImgEdit1->CopySelection();
+    PictAnteprima->SetPicture(ClipboardPicture());
+    ImgAnteprima->SetPicture(ClipboardPicture());
+
+    Globals.Grid.Dimension(PictAnteprima->ScaleWidth(), PictAnteprima->ScaleHeight());
+    const int width16 = PictAnteprima->ScaleWidth();
+    const int height16 = PictAnteprima->ScaleHeight();
+    if (width16 > 32767 || height16 > 32767)
+        Raise(ErrorNumber::Overflow,
+              QStringLiteral("Overflow: the selection is %1 x %2 pixels; it may be at most 32767 "
+                             "pixels on each side")
+                  .arg(width16)
+                  .arg(height16));
+    CapturePixels(PictAnteprima->Picture(), Globals.Grid, 0, 0, int16_t(width16),
+                  int16_t(height16));
+}
+
+void FrmMain::StepTone(int16_t& value, int step)
+{
+    int stepped = value + step;
+    if (stepped > 100)
+        stepped = -100;
+    else if (stepped < -100)
+        stepped = 100;
+    value = int16_t(stepped);
+    AdjustTone(Brightness, Contrast);
+}
+
+void FrmMain::AdjustTone(int32_t brightness, int32_t contrast)
+{
+    QImage picture(PictAnteprima->ScaleWidth(), PictAnteprima->ScaleHeight(), QImage::Format_RGB32);
+    ::AdjustTone(Globals.Grid, brightness, contrast, picture);
+    PictAnteprima->SetPicture(picture);
+    ImgAnteprima->SetPicture(picture);
+}
+
+void FrmMain::AcceptPhoto()
+{
+    ImgEdit1->SetImageSource(PictAnteprima->Image());
+    ImgEdit1->ClearImage();
+    ImgEdit1->FitImage(3);
+    SavePicture(PictAnteprima->Picture(), ApplicationFile(QStringLiteral("FotoAppoggio.bmp")));
+    ImgEdit1->SetImageSource(PhotoPath);
+    ImgEdit1->ShowImage();
+    ImgEdit1->SetViewPercentX(100);
+    ImgEdit1->SetViewPercentY(100);
+    ImgEdit1->FitImage(0);
+    ReadZoomBack();
+    NextPage();
+}

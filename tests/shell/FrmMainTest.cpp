@@ -1,0 +1,234 @@
+#include "FrmMain.h"
+
+#include <QFile>
+#include <QSignalSpy>
+#include <QTest>
+#include <gtest/gtest.h>
+
+#include "AppFolder.h"
+#include "ImageControl.h"
+#include "ImageEdit.h"
+#include "ModalDriver.h"
+#include "PictureFiles.h"
+#include "RuntimeError.h"
+
+namespace {
+// A loaded main window over a fresh application folder.
+struct LoadedWindow
+{
+    TemporaryApplicationFolder folder;
+    FrmMain form;
+    LoadedWindow()
+    {
+        form.Form_Load();
+        form.show();
+        QCoreApplication::processEvents();
+    }
+    bool PageShown(int page) const
+    {
+        for (int i = 0; i < 3; ++i)
+            if (form.Frame1[i]->isVisible() != (i == page))
+                return false;
+        return true;
+    }
+};
+} // namespace
+
+TEST(FrmMain, LoadsAtItsStartSizeOnPageZero)
+{
+    LoadedWindow w;
+    EXPECT_EQ(w.form.Width(), 11000);
+    EXPECT_EQ(w.form.Height(), 8600);
+    EXPECT_EQ(w.form.size(), QSize(733, 573));
+    EXPECT_EQ(w.form.windowTitle(), "Quennet-Brimlow");
+    EXPECT_EQ(w.form.CurrentPage, 0);
+    EXPECT_TRUE(w.PageShown(0));
+    EXPECT_EQ(w.form.ZoomPercent, 100);
+    EXPECT_EQ(w.form.LblZoom->text(), "100");
+    EXPECT_EQ(w.form.LblLuminosita->text(), "+2");
+    EXPECT_EQ(w.form.LblContrasto->text(), "-4");
+    EXPECT_EQ(w.form.CopiesPerSheet, 0);
+    EXPECT_EQ(w.form.DocumentKind, 0);
+    EXPECT_EQ(w.form.Globals.PhotoWidth, 0);
+    EXPECT_EQ(w.form.Globals.PhotoHeight, 0);
+    // Every page and its background cover the window.
+    for (int i = 0; i < 3; ++i) {
+        EXPECT_EQ(w.form.PlaceOf(w.form.Frame1[i]), (TwipsRect {0, 0, 11000, 8600}));
+        EXPECT_EQ(w.form.PlaceOf(w.form.ImgSfondo[i]), (TwipsRect {0, 0, 11000, 8600}));
+    }
+}
+
+TEST(FrmMain, PlacesPageZeroFromTheWindowSize)
+{
+    LoadedWindow w;
+    const TwipsRect exit = w.form.PlaceOf(w.form.Image1.at(9));
+    EXPECT_EQ(exit.Left, 4253);
+    EXPECT_EQ(exit.Top, 6537);
+    EXPECT_NEAR(exit.Width, 2493.33, 0.005);
+    EXPECT_NEAR(exit.Height, 649.78, 0.005);
+    EXPECT_EQ(w.form.PlaceOf(w.form.Image1.at(20)).Left, 1393);
+    EXPECT_EQ(w.form.PlaceOf(w.form.Image1.at(21)).Left, 4253);
+    EXPECT_EQ(w.form.PlaceOf(w.form.Image1.at(22)).Left, 7113);
+    EXPECT_EQ(w.form.PlaceOf(w.form.Image1.at(21)).Top, 4947);
+    // The widgets get the rounded pixel rectangles of those places.
+    EXPECT_EQ(w.form.Image1.at(20)->geometry(), QRect(93, 330, 166, 43));
+    // The title is centred with the size its caption measures.
+    const TwipsRect title = w.form.PlaceOf(w.form.LblSeleziona);
+    EXPECT_EQ(title.Width, w.form.LblSeleziona->sizeHint().width() * 15);
+    EXPECT_NEAR(title.Left, (11000 - title.Width) / 2, 0.5);
+}
+
+TEST(FrmMain, PageMovesWrapAround)
+{
+    LoadedWindow w;
+    w.form.PreviousPage();
+    EXPECT_EQ(w.form.CurrentPage, 2);
+    EXPECT_TRUE(w.PageShown(2));
+    w.form.NextPage();
+    EXPECT_EQ(w.form.CurrentPage, 0);
+    EXPECT_TRUE(w.PageShown(0));
+    w.form.NextPage();
+    EXPECT_TRUE(w.PageShown(1));
+}
+
+TEST(Dispatcher, DocumentButtonsSetTheDocumentAndShowThePhotoPage)
+{
+    const struct
+    {
+        int16_t index;
+        double width;
+        double height;
+        int32_t copies;
+        int16_t kind;
+    } cases[] = {
+        {20, 27 / 25.4 * 100, 35 / 25.4 * 100, 8, 1},
+        {21, 40 / 25.4 * 100, 45 / 25.4 * 100, 6, 2},
+        {22, 54 / 25.4 * 100, 60 / 25.4 * 100, 2, 3},
+    };
+    for (const auto& c : cases) {
+        LoadedWindow w;
+        w.form.Image1_Click(c.index);
+        EXPECT_EQ(w.form.Globals.PhotoWidth, c.width);
+        EXPECT_EQ(w.form.Globals.PhotoHeight, c.height);
+        EXPECT_EQ(w.form.CopiesPerSheet, c.copies);
+        EXPECT_EQ(w.form.DocumentKind, c.kind);
+        EXPECT_EQ(w.form.CurrentPage, 1);
+        EXPECT_TRUE(w.PageShown(1));
+        // The first click rewrites the design texts of the readouts.
+        EXPECT_EQ(w.form.LblLuminosita->text(), "0");
+        EXPECT_EQ(w.form.LblContrasto->text(), "0");
+    }
+    EXPECT_NEAR(27 / 25.4 * 100, 106.2992, 0.0001);
+    EXPECT_NEAR(35 / 25.4 * 100, 137.7953, 0.0001);
+}
+
+TEST(Dispatcher, BackButtonsGoBackOnePage)
+{
+    LoadedWindow w;
+    w.form.Image1_Click(21);
+    w.form.Image1_Click(10);
+    EXPECT_EQ(w.form.CurrentPage, 0);
+    EXPECT_TRUE(w.PageShown(0));
+    w.form.CurrentPage = 2;
+    w.form.ShowPage();
+    w.form.Image1_Click(19);
+    EXPECT_EQ(w.form.CurrentPage, 1);
+}
+
+TEST(Dispatcher, GuardedButtonsDoNothingWithoutAPhoto)
+{
+    LoadedWindow w;
+    w.form.Image1_Click(20);
+    w.form.LblLuminosita->setText("+2");
+    w.form.LblContrasto->setText("-4");
+    for (int16_t index : {0, 1, 2, 3, 4, 5, 13}) {
+        w.form.Image1_Click(index);
+        EXPECT_EQ(w.form.LblLuminosita->text(), "+2") << index;
+        EXPECT_EQ(w.form.LblContrasto->text(), "-4") << index;
+        EXPECT_EQ(w.form.Brightness, 0);
+        EXPECT_EQ(w.form.Contrast, 0);
+        EXPECT_EQ(w.form.ZoomPercent, 100);
+        EXPECT_EQ(w.form.CurrentPage, 1);
+    }
+}
+
+TEST(Dispatcher, ExitButtonsEndTheProgramFromAnyPage)
+{
+    for (int16_t index : {9, 17, 18}) {
+        LoadedWindow w;
+        QSignalSpy ended(&w.form, &FrmMain::ProgramEnded);
+        w.form.LblLuminosita->setText("+2");
+        w.form.Image1_Click(index);
+        EXPECT_EQ(ended.count(), 1);
+        EXPECT_FALSE(w.form.isVisible());
+        EXPECT_EQ(w.form.LblLuminosita->text(), "+2");
+    }
+}
+
+TEST(Readouts, WriteAPlusBeforePositiveValues)
+{
+    const std::pair<int, const char*> cases[]
+        = {{-100, "-100"}, {-7, "-7"}, {-1, "-1"}, {0, "0"}, {1, "+1"}, {100, "+100"}};
+    for (const auto& [value, text] : cases)
+        EXPECT_EQ(FormatStep(value), text);
+}
+
+TEST(PictureButtons, ShowTheirFilesAndThePressedLook)
+{
+    LoadedWindow w;
+    const QImage own = LoadPicture(w.folder.Path("CacheBottoni/passaporto.jpg"));
+    const QImage pressed = LoadPicture(w.folder.Path("CacheBottoni/buttonvoid.jpg"));
+    ImageControl* button = w.form.Image1.at(20);
+    EXPECT_EQ(button->Picture(), own);
+    EXPECT_EQ(w.form.Image1.at(17)->Picture(), LoadPicture(w.folder.Path("CacheBottoni/esci.jpg")));
+
+    for (Qt::MouseButton mouse : {Qt::LeftButton, Qt::RightButton}) {
+        QTest::mousePress(button, mouse);
+        EXPECT_EQ(button->Picture(), pressed);
+        // Released outside the button: its picture still comes back, and no click happens.
+        QTest::mouseRelease(button, mouse, {}, QPoint(-20, -20));
+        EXPECT_EQ(button->Picture(), own);
+        EXPECT_EQ(w.form.CurrentPage, 0);
+    }
+}
+
+TEST(PictureButtons, PressedLookIsReadAnewAtEveryPress)
+{
+    LoadedWindow w;
+    QImage red(40, 20, QImage::Format_RGB32);
+    red.fill(Qt::red);
+    ASSERT_TRUE(red.save(w.folder.Path("CacheBottoni/buttonvoid.jpg"), "JPEG"));
+    QTest::mousePress(w.form.Image1.at(9), Qt::LeftButton);
+    EXPECT_EQ(w.form.Image1.at(9)->Picture().size(), QSize(40, 20));
+    QTest::mouseRelease(w.form.Image1.at(9), Qt::LeftButton, {}, QPoint(-5, -5));
+}
+
+TEST(PictureButtons, MissingPressedLookIsReportedAndTheButtonKeepsItsPicture)
+{
+    LoadedWindow w;
+    QFile::remove(w.folder.Path("CacheBottoni/buttonvoid.jpg"));
+    const QImage own = w.form.Image1.at(21)->Picture();
+    SeenMessage seen;
+    AcceptNextMessage(&seen);
+    QTest::mousePress(w.form.Image1.at(21), Qt::LeftButton);
+    EXPECT_TRUE(seen.shown);
+    EXPECT_EQ(seen.title, "53");
+    EXPECT_TRUE(seen.text.contains("buttonvoid.jpg")) << seen.text.toStdString();
+    EXPECT_EQ(seen.icon, QMessageBox::Warning);
+    EXPECT_EQ(seen.buttonCount, 1);
+    EXPECT_EQ(w.form.Image1.at(21)->Picture(), own);
+}
+
+TEST(PictureButtons, MissingButtonPictureFailsTheLoadNamingTheFile)
+{
+    TemporaryApplicationFolder folder;
+    QFile::remove(folder.Path("CacheBottoni/ZoomDown.jpg"));
+    FrmMain form;
+    try {
+        form.Form_Load();
+        FAIL() << "the load went on without a button picture";
+    } catch (const RuntimeError& e) {
+        EXPECT_EQ(e.Number(), 53);
+        EXPECT_TRUE(e.Description().contains("CacheBottoni/ZoomDown.jpg"));
+    }
+}

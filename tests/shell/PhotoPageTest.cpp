@@ -1,0 +1,345 @@
+#include <QAbstractItemView>
+#include <QClipboard>
+#include <QFileDialog>
+#include <QGuiApplication>
+#include <QLineEdit>
+#include <QTest>
+#include <gtest/gtest.h>
+
+#include "AppFolder.h"
+#include "CapturePixels.h"
+#include "CommonDialog.h"
+#include "FrmMain.h"
+#include "ImageControl.h"
+#include "ImageEdit.h"
+#include "ModalDriver.h"
+#include "PictureBox.h"
+
+namespace {
+// A photo with a different colour at every pixel, so that any shift of a captured region shows.
+QImage Photo(int width, int height)
+{
+    QImage photo(width, height, QImage::Format_RGB32);
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x)
+            photo.setPixel(x, y, qRgb((x * 7) % 256, (y * 5) % 256, (x + y) % 256));
+    return photo;
+}
+
+struct PhotoPage
+{
+    TemporaryApplicationFolder folder;
+    FrmMain form;
+    PhotoPage(int16_t document = 20)
+    {
+        form.Form_Load();
+        form.show();
+        form.Image1_Click(document);
+    }
+
+    // Opens a file through the real open dialog, typing its path as a person would.
+    void Open(const QString& path)
+    {
+        WhenModal([path](QWidget* modal) {
+            auto* dialog = qobject_cast<QFileDialog*>(modal);
+            ASSERT_NE(dialog, nullptr);
+            dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))->setText(path);
+            static_cast<QDialog*>(dialog)->accept();
+        });
+        form.Image1_Click(6);
+    }
+
+    QString SavePhoto(const QString& name, const QImage& photo)
+    {
+        const QString path = folder.Path(name);
+        EXPECT_TRUE(photo.save(path, "JPEG", 95));
+        return path;
+    }
+};
+} // namespace
+
+TEST(OpenPhoto, ShowsTheDialogWithItsSettingsAndListsOnlyJpgNames)
+{
+    PhotoPage page;
+    for (const char* name : {"a.jpg", "B.JPG", "c.Jpg", "d.jpeg", "e.png"})
+        Photo(8, 8).save(page.folder.Path(name), name[2] == 'p' ? "PNG" : "JPEG");
+
+    QString title, directory;
+    QStringList listed;
+    WhenModal([&](QWidget* modal) {
+        auto* dialog = qobject_cast<QFileDialog*>(modal);
+        ASSERT_NE(dialog, nullptr);
+        title = dialog->windowTitle();
+        directory = dialog->directory().absolutePath();
+        auto* view = dialog->findChild<QAbstractItemView*>(QStringLiteral("listView"));
+        EXPECT_TRUE(
+            QTest::qWaitFor([&] { return view->model()->rowCount(view->rootIndex()) >= 4; }, 3000));
+        for (int row = 0; row < view->model()->rowCount(view->rootIndex()); ++row)
+            listed << view->model()->index(row, 0, view->rootIndex()).data().toString();
+        dialog->reject();
+    });
+    page.form.Image1_Click(6);
+    EXPECT_EQ(title, "Carica Immagine");
+    EXPECT_EQ(directory, QDir(page.folder.Root()).absolutePath());
+    listed.removeAll(QStringLiteral("CacheBottoni"));
+    listed.sort();
+    // The cutting templates lie in the application folder too.
+    EXPECT_EQ(
+        listed,
+        QStringList({"B.JPG", "TaglioCI.jpg", "TaglioPA.jpg", "TaglioPP.jpg", "a.jpg", "c.Jpg"}));
+}
+
+TEST(OpenPhoto, ShowsThePhotoFittedAndReadsItsZoomBack)
+{
+    PhotoPage page;
+    const QString path = page.SavePhoto("ritratto.jpg", Photo(1200, 1600));
+    page.Open(path);
+    EXPECT_TRUE(page.form.ImgEdit1->HasImage());
+    EXPECT_EQ(page.form.PhotoPath, path);
+    EXPECT_EQ(page.form.ChosenFile, path);
+    EXPECT_EQ(page.form.ZoomPercent, qRound(page.form.ImgEdit1->ViewZoom()));
+    EXPECT_EQ(page.form.LblZoom->text(), QString::number(page.form.ZoomPercent));
+    // The layout set a default selection of the passport's proportions at the top-left corner.
+    EXPECT_GT(page.form.Globals.DefaultSelectionWidth, 0);
+    EXPECT_EQ(page.form.ImgEdit1->Selection().topLeft(), QPoint(0, 0));
+    EXPECT_EQ(page.form.ImgEdit1->Selection().width(), page.form.Globals.DefaultSelectionWidth);
+}
+
+TEST(OpenPhoto, CancelKeepsThePhotoAndLaysThePageOutAgain)
+{
+    PhotoPage page;
+    const QString path = page.SavePhoto("ritratto.jpg", Photo(600, 800));
+    page.Open(path);
+    page.form.ZoomPercent = 321;
+    page.form.Brightness = 4;
+    WhenModal([](QWidget* modal) { static_cast<QDialog*>(modal)->reject(); });
+    page.form.Image1_Click(6);
+    EXPECT_TRUE(page.form.ImgEdit1->HasImage());
+    EXPECT_EQ(page.form.PhotoPath, path);
+    EXPECT_EQ(page.form.ChosenFile, "");
+    EXPECT_NE(page.form.ZoomPercent, 321); // read back from the shown photo
+    EXPECT_EQ(page.form.LblLuminosita->text(), "+4");
+
+    // Once cancelling reports an error (as the print dialog leaves it), a cancel changes nothing.
+    page.form.CommonDialog1->CancelError = true;
+    page.form.ZoomPercent = 321;
+    WhenModal([](QWidget* modal) { static_cast<QDialog*>(modal)->reject(); });
+    page.form.Brightness = 5;
+    page.form.Image1_Click(6);
+    EXPECT_EQ(page.form.ZoomPercent, 321);
+    EXPECT_EQ(page.form.ChosenFile, "");
+    EXPECT_EQ(page.form.LblLuminosita->text(), "+4");
+}
+
+TEST(OpenPhoto, UnreadablePhotoIsReportedAndThePreviousOneStays)
+{
+    PhotoPage page;
+    const QString good = page.SavePhoto("buona.jpg", Photo(300, 400));
+    page.Open(good);
+    QFile broken(page.folder.Path("rotta.jpg"));
+    ASSERT_TRUE(broken.open(QIODevice::WriteOnly));
+    broken.write("\xFF\xD8\xFF\xE0 not really a photo");
+    broken.close();
+    page.form.LblLuminosita->setText("x");
+    SeenMessage seen;
+    WhenModal([&](QWidget* modal) {
+        AcceptNextMessage(&seen);
+        qobject_cast<QFileDialog*>(modal)
+            ->findChild<QLineEdit*>("fileNameEdit")
+            ->setText(broken.fileName());
+        static_cast<QDialog*>(modal)->accept();
+    });
+    page.form.Image1_Click(6);
+    EXPECT_TRUE(seen.shown);
+    EXPECT_EQ(seen.title, "481");
+    EXPECT_TRUE(seen.text.contains("rotta.jpg"));
+    EXPECT_EQ(page.form.PhotoPath, good);
+    EXPECT_EQ(page.form.ChosenFile, broken.fileName());
+    EXPECT_EQ(page.form.LblLuminosita->text(), "x"); // no refresh after an error
+}
+
+TEST(Zoom, StepsOnePointAndWrapsAtBothEnds)
+{
+    PhotoPage page;
+    page.Open(page.SavePhoto("p.jpg", Photo(400, 300)));
+    const struct
+    {
+        int16_t from;
+        int16_t button;
+        int16_t to;
+    } cases[] = {{6500, 1, 2}, {2, 2, 6500}, {100, 2, 99}, {100, 1, 101}};
+    for (const auto& c : cases) {
+        page.form.ZoomPercent = c.from;
+        page.form.Image1_Click(c.button);
+        EXPECT_EQ(page.form.ZoomPercent, c.to);
+        EXPECT_EQ(page.form.LblZoom->text(), QString::number(c.to));
+        EXPECT_FLOAT_EQ(page.form.ImgEdit1->ViewZoom(), c.to);
+    }
+}
+
+TEST(PhotoPage, IsLaidOutFromTheWindowSize)
+{
+    PhotoPage page;
+    const TwipsRect photo = page.form.PlaceOf(page.form.ImgEdit1);
+    EXPECT_NEAR(photo.Left, 2933.33, 0.005);
+    EXPECT_EQ(photo.Top, 1720);
+    EXPECT_EQ(photo.Width, 4400);
+    EXPECT_NEAR(photo.Height, 3057.78, 0.005);
+    EXPECT_EQ(page.form.PlaceOf(page.form.Image1.at(13)).Top, 5653);
+    EXPECT_EQ(page.form.PlaceOf(page.form.Label1), (TwipsRect {6000, 960, 1545, 300}));
+    // No selection yet: the preview keeps its design size, centred in its frame.
+    const TwipsRect preview = page.form.PlaceOf(page.form.ImgAnteprima);
+    EXPECT_EQ(preview.Left, 8499);
+    EXPECT_NEAR(preview.Top, 2581.11, 0.005);
+    EXPECT_EQ(preview.Width, 1335);
+    EXPECT_EQ(preview.Height, 1335);
+}
+
+TEST(Selection, IsForcedToTheDocumentsProportions)
+{
+    PhotoPage page;
+    page.Open(page.SavePhoto("p.jpg", Photo(1000, 1000)));
+    FrmMain& f = page.form;
+    f.Globals.DefaultSelectionWidth = 106;
+    f.Globals.DefaultSelectionHeight = 138;
+    f.ImgEdit1_SelectionDrawn(10, 20, 300, 301);
+    EXPECT_EQ(f.SelectionWidth, 231);
+    EXPECT_EQ(f.SelectionHeight, 301);
+    EXPECT_EQ(f.ImgEdit1->Selection(), QRect(10, 20, 231, 301));
+    EXPECT_EQ(f.PictAnteprima->Picture().size(), QSize(231, 301));
+
+    // The control reporting the rectangle just set goes straight to the capture.
+    f.ImgEdit1->SelectRect(5, 5, 50, 50);
+    f.ImgEdit1_SelectionDrawn(10, 20, 231, 301);
+    EXPECT_EQ(f.ImgEdit1->Selection(), QRect(5, 5, 50, 50));
+
+    // A square document keeps the drawn width.
+    f.Globals.DefaultSelectionWidth = 120;
+    f.Globals.DefaultSelectionHeight = 120;
+    f.ImgEdit1_SelectionDrawn(0, 0, 200, 90);
+    EXPECT_EQ(f.SelectionWidth, 200);
+    EXPECT_EQ(f.SelectionHeight, 200);
+}
+
+TEST(Selection, AClickRestoresTheDefaultSelectionAndCapturesNothing)
+{
+    PhotoPage page;
+    page.Open(page.SavePhoto("p.jpg", Photo(800, 800)));
+    FrmMain& f = page.form;
+    const QImage before = f.PictAnteprima->Picture();
+    f.ImgEdit1_SelectionDrawn(50, 60, 0, 0);
+    EXPECT_EQ(f.ImgEdit1->Selection(),
+              QRect(0, 0, f.Globals.DefaultSelectionWidth, f.Globals.DefaultSelectionHeight));
+    EXPECT_EQ(f.SelectionWidth, f.Globals.DefaultSelectionWidth);
+    EXPECT_EQ(f.PictAnteprima->Picture(), before);
+}
+
+TEST(Selection, CaptureFillsTheGridsWithOneOutsideColumnAndRow)
+{
+    PhotoPage page;
+    const QImage photo = Photo(200, 200);
+    const QString path = page.folder.Path("p.bmp");
+    ASSERT_TRUE(photo.save(path, "BMP"));
+    // Shown through the control so the capture is of exact, lossless pixels.
+    page.form.ImgEdit1->SetImageSource(path);
+    page.form.ImgEdit1->ShowImage();
+    FrmMain& f = page.form;
+    f.Globals.DefaultSelectionWidth = 10;
+    f.Globals.DefaultSelectionHeight = 20;
+    f.ImgEdit1_SelectionDrawn(30, 40, 15, 30);
+    const PixelGrid& g = f.Globals.Grid;
+    EXPECT_EQ(g.RedGrid.UpperX(), 15);
+    EXPECT_EQ(g.RedGrid.UpperY(), 30);
+    EXPECT_EQ(g.BlueGrid.UpperY(), 30);
+    const QRgb inside = photo.pixel(30 + 4, 40 + 7);
+    EXPECT_EQ(g.RedGrid(4, 7), qRed(inside));
+    EXPECT_EQ(g.GreenGrid(4, 7), qGreen(inside));
+    EXPECT_EQ(g.BlueGrid(4, 7), qBlue(inside));
+    for (auto [x, y] : {std::pair {15, 0}, {0, 30}, {15, 30}}) {
+        EXPECT_EQ(g.RedGrid(x, y), -1);
+        EXPECT_EQ(g.GreenGrid(x, y), -1);
+        EXPECT_EQ(g.BlueGrid(x, y), 255);
+    }
+    EXPECT_EQ(QGuiApplication::clipboard()->image().size(), QSize(15, 30));
+}
+
+TEST(Selection, WithoutDefaultProportionsADragIsReportedNotACrash)
+{
+    PhotoPage page;
+    page.Open(page.SavePhoto("p.jpg", Photo(300, 300)));
+    page.form.Globals.DefaultSelectionWidth = 0;
+    page.form.Globals.DefaultSelectionHeight = 0;
+    SeenMessage seen;
+    AcceptNextMessage(&seen);
+    Q_EMIT page.form.ImgEdit1->SelectionDrawn(0, 0, 40, 50);
+    EXPECT_TRUE(seen.shown);
+    EXPECT_EQ(seen.title, "11");
+    EXPECT_TRUE(seen.text.contains("proportions"));
+}
+
+TEST(Ok, SavesThePreviewShowsThePhotoAgainAndMovesOn)
+{
+    PhotoPage page;
+    const QImage photo = Photo(300, 400);
+    const QString bmp = page.folder.Path("p.bmp");
+    ASSERT_TRUE(photo.save(bmp, "BMP"));
+    page.form.ImgEdit1->SetImageSource(bmp);
+    page.form.ImgEdit1->ShowImage();
+    page.form.PhotoPath = bmp;
+    page.form.Globals.DefaultSelectionWidth = 106;
+    page.form.Globals.DefaultSelectionHeight = 138;
+    page.form.ImgEdit1_SelectionDrawn(20, 30, 106, 138);
+    page.form.Image1_Click(13);
+    const QImage saved(page.folder.Path("FotoAppoggio.bmp"));
+    ASSERT_FALSE(saved.isNull());
+    EXPECT_EQ(saved.convertToFormat(QImage::Format_RGB32),
+              photo.copy(20, 30, 106, 138).convertToFormat(QImage::Format_RGB32));
+    EXPECT_TRUE(page.form.ImgEdit1->HasImage());
+    EXPECT_EQ(page.form.ImgEdit1->ImagePixelWidth(), 300);
+    EXPECT_EQ(page.form.ZoomPercent, qRound(page.form.ImgEdit1->ViewZoom()));
+    EXPECT_EQ(page.form.CurrentPage, 2);
+}
+
+TEST(Ok, WithoutASelectionStillSavesAndMovesOn)
+{
+    PhotoPage page;
+    page.Open(page.SavePhoto("p.jpg", Photo(300, 400)));
+    page.form.Image1_Click(13);
+    EXPECT_TRUE(QFile::exists(page.folder.Path("FotoAppoggio.bmp")));
+    EXPECT_EQ(page.form.CurrentPage, 2);
+}
+
+TEST(SheetPage, EveryResizeComposesTheSheetAgain)
+{
+    PhotoPage page;
+    page.Open(page.SavePhoto("p.jpg", Photo(600, 800)));
+    page.form.Image1_Click(13);
+    ASSERT_EQ(page.form.CurrentPage, 2);
+    const QString sheet = page.folder.Path("Passaporto.jpg");
+    ASSERT_TRUE(QFile::exists(sheet));
+    EXPECT_EQ(page.form.LblFoto->text(), "FOTO DIMENSIONATE PER IL PASSAPORTO");
+    EXPECT_TRUE(page.form.ImgPassaporto2->isVisibleTo(&page.form));
+    EXPECT_FALSE(page.form.ImgPatente2->isVisibleTo(&page.form));
+
+    QFile::remove(sheet);
+    page.form.resize(1024, 768);
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(QFile::exists(sheet));
+    EXPECT_EQ(page.form.PlaceOf(page.form.ImgEditFotoGruppo).Width, float(15360 * (182.0 / 300)));
+
+    // A resize arriving while a composition pumps events ends laid out and composed at its size.
+    QFile::remove(sheet);
+    QTimer::singleShot(0, &page.form, [&] { page.form.resize(800, 600); });
+    page.form.resize(900, 700);
+    QTest::qWait(50);
+    EXPECT_EQ(page.form.size(), QSize(800, 600));
+    EXPECT_EQ(page.form.PlaceOf(page.form.ImgEditFotoGruppo).Width, float(12000 * (182.0 / 300)));
+    EXPECT_TRUE(QFile::exists(sheet));
+
+    // Back on the photo page nothing is composed.
+    page.form.Image1_Click(19);
+    QFile::remove(sheet);
+    page.form.resize(733, 573);
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(QFile::exists(sheet));
+}
