@@ -38,16 +38,15 @@ QImage Portrait(int width, int height)
             const double blotch = std::sin(u * 7 + p1) * std::sin(v * 5 + p2) * 10
                 + std::sin((u + v) * 13 + p3) * 4;
             // Wall: warm at the top left, cooler and darker towards the bottom right.
-            double r = 205 - 60 * v - 25 * u + blotch;
-            double g = 200 - 45 * v - 10 * u + blotch;
-            double b = 185 - 20 * v + 15 * u + blotch;
+            double c[3] = {205 - 60 * v - 25 * u + blotch, 200 - 45 * v - 10 * u + blotch,
+                           185 - 20 * v + 15 * u + blotch};
 
             const double fx = (u - 0.5) / 0.2, fy = (v - 0.42) / 0.27;
             const double face = 1 - Smooth(0.9, 1.0, std::hypot(fx, fy));
-            const double hair = (1 - Smooth(0.95, 1.05, std::hypot(fx / 1.15, (v - 0.36) / 0.31)))
-                    * (1 - Smooth(0.25, 0.3, v))
-                + (1 - face) * (1 - Smooth(0.28, 0.75, v))
-                    * (1 - Smooth(1.05, 1.15, std::hypot(fx / 1.15, (v - 0.36) / 0.31)));
+            // Hair fills a slightly larger oval around the face and a fringe over the forehead.
+            const double head = 1 - Smooth(0.95, 1.05, std::hypot(fx / 1.15, (v - 0.36) / 0.31));
+            const double hair = head * std::max(1 - face, 1 - Smooth(0.25, 0.3, v));
+            const double neck = (1 - Smooth(0.06, 0.07, std::abs(u - 0.5))) * Smooth(0.55, 0.6, v);
             const double body
                 = Smooth(0.7, 0.75, v) * (1 - Smooth(0.3, 0.4, std::abs(u - 0.5) - v + 0.7));
             const double light
@@ -56,11 +55,11 @@ QImage Portrait(int width, int height)
             const double skin[3] = {225 * light, 170 * light, 140 * light};
             const double hairColour[3] = {60 + blotch, 40 + blotch, 30 + blotch};
             const double jacket[3] = {40 + 30 * u, 55 + 20 * v, 90 + blotch};
-            double c[3] = {r, g, b};
             for (int k = 0; k < 3; ++k) {
+                c[k] = c[k] * (1 - neck) + skin[k] * 0.8 * neck;
                 c[k] = c[k] * (1 - body) + jacket[k] * body;
                 c[k] = c[k] * (1 - face) + skin[k] * face;
-                c[k] = c[k] * (1 - std::min(hair, 1.0)) + hairColour[k] * std::min(hair, 1.0);
+                c[k] = c[k] * (1 - hair) + hairColour[k] * hair;
                 c[k] = std::clamp(std::round(c[k] + grain(random)), 0.0, 255.0);
             }
             line[x] = qRgb(int(c[0]), int(c[1]), int(c[2]));
@@ -123,7 +122,8 @@ void BM_AdjustTone(benchmark::State& state)
         AdjustTone(Grid(), Brightness, Contrast, picture);
         benchmark::ClobberMemory();
     }
-    state.counters["kernel"] = int(BestToneKernel());
+    const char* names[] = {"portable", "avx2", "avx512"};
+    state.SetLabel(names[int(BestToneKernel())]);
 }
 
 void BM_AdjustToneScalar(benchmark::State& state)
