@@ -39,7 +39,6 @@ void PortableRow(const RowJob& row, int width, int32_t brightness, int32_t contr
 // The same evaluation on N pixels at once, in GCC vector types so that one body serves every
 // instruction set. Each lane takes exactly the operations the scalar code takes: both sides of a
 // branch are computed and the lane's own condition selects, in the scalar code's order of tests.
-
 typedef double Double4 __attribute__((vector_size(32)));
 typedef int32_t Int4 __attribute__((vector_size(16)));
 typedef double Double8 __attribute__((vector_size(64)));
@@ -94,7 +93,7 @@ template<class D, class I>
     const D first = redMax ? b : (greenMax ? r : g);
     const D second = redMax ? g : (greenMax ? b : r);
     const D offset = redMax ? 0 : (greenMax ? OneThird : TwoThirds);
-    // 0 + x is x exactly, so the red branch loses nothing by the common form.
+    // The red branch has no offset: 0 + x is exactly x for its positive x.
     D hue = (offset + ((mx - first) / 6 + d / 2) / d) - ((mx - second) / 6 + d / 2) / d;
     hue = hue < 0 ? hue + 1 : hue;
     hue = hue > 1 ? hue - 1 : hue;

@@ -7,8 +7,9 @@
 namespace {
 const uint32_t InvalidColour = 0xFFFFFFFF;
 
-// The channels are split with signed, floating arithmetic. For a real colour that gives its bytes;
-// the invalid colour gives red -1, green -1, blue 255.
+// The channel split: signed remainders and floating divisions. For a real colour it gives the
+// colour's bytes, which the rows below take directly; the invalid colour gives red -1, green -1,
+// blue 255.
 int32_t RedOf(uint32_t colour)
 {
     return static_cast<int32_t>(colour) % 256;
