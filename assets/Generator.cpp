@@ -164,6 +164,9 @@ struct ButtonPicture
     const char* label;
     QRgb colour;
     QSize size;
+    // The share of the picture's height left blank above the button: the zoom buttons stand just
+    // below the page title, which would otherwise run into them.
+    double clearTop = 0;
 };
 
 constexpr QRgb DocumentBlue = 0x2c63a8;
@@ -186,8 +189,8 @@ constexpr ButtonPicture Buttons[] {
     {"Contrasto_UP.jpg", "CONTRASTO +", ContrastPurple, WideButtonSize},
     {"Contrasto_DW.jpg", "CONTRASTO −", ContrastPurple, WideButtonSize},
     {"apri.jpg", "APRI FOTO", PhotoTeal, WideButtonSize},
-    {"ZoomUp.jpg", "ZOOM +", PhotoTeal, ZoomButtonSize},
-    {"ZoomDown.jpg", "ZOOM −", PhotoTeal, ZoomButtonSize},
+    {"ZoomUp.jpg", "ZOOM +", PhotoTeal, ZoomButtonSize, 0.35},
+    {"ZoomDown.jpg", "ZOOM −", PhotoTeal, ZoomButtonSize, 0.35},
     {"ok.jpg", "OK", GoGreen, WideButtonSize},
 };
 
@@ -219,8 +222,9 @@ QImage DrawButton(const ButtonPicture& button, double textSize, const QColor& su
     QPainter painter(&image);
     Smooth(painter);
     const QColor colour(button.colour);
-    const QRectF body = ButtonBody(button.size);
-    const double radius = ButtonRadius(button.size);
+    const QRectF body
+        = ButtonBody(button.size).adjusted(0, button.size.height() * button.clearTop, 0, 0);
+    const double radius = ButtonRadius(button.size) * (1 - button.clearTop);
 
     QLinearGradient fill(body.topLeft(), body.bottomLeft());
     fill.setColorAt(0, colour.lighter(128));
@@ -536,8 +540,9 @@ void Generate(const QDir& applicationFolder, const QDir& resourceFolder)
     const QColor buttonSurround = background.pixelColor(ButtonPlace);
     const QDir buttons(buttonFolder);
     for (const ButtonPicture& button : Buttons) {
-        Save(DrawButton(button, ButtonTextSize(button.size), buttonSurround),
-             buttons.filePath(QString::fromUtf8(button.file)));
+        Save(
+            DrawButton(button, ButtonTextSize(button.size) * (1 - button.clearTop), buttonSurround),
+            buttons.filePath(QString::fromUtf8(button.file)));
     }
     Save(DrawPressedButton(buttonSurround), buttons.filePath(QStringLiteral("buttonvoid.jpg")));
 
