@@ -81,16 +81,24 @@ FrmMain::FrmMain(QWidget* parent)
     ImgAnteprima = new ImageControl(Frame1[1]);
     Place(ImgAnteprima, {0, 0, 1335, 1335});
     Label1 = new QLabel(QStringLiteral("ANTEPRIMA"), Frame1[1]);
-    Label1->setFont(LabelFont(QStringLiteral("MS Sans Serif"), 9.75));
-    Label1->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    Label1->setFont(LabelFont(QStringLiteral("MS Sans Serif"), 8.25));
     Label1->setStyleSheet(QStringLiteral("color: #1d3557;"));
     Place(Label1, {6000, 960, 1545, 300});
+    // Its fixed place lies across the page title and the zoom row, where its caption could only
+    // garble theirs; the preview's frame speaks for itself.
+    Label1->hide();
     LblZoom = MakeReadout(Frame1[1], QString());
     LblLuminosita = MakeReadout(Frame1[1], QStringLiteral("+2"));
     LblContrasto = MakeReadout(Frame1[1], QStringLiteral("-4"));
     LblApriFoto = MakeTitle(Frame1[1], QStringLiteral("ELABORA/RITAGLIA FOTO"));
     for (int16_t index : {6, 1, 2, 4, 3, 0, 5, 13, 10, 17})
         button(1, index);
+    // The zoom row stands just under the title: the title's text goes over the blank top of the
+    // zoom buttons' pictures, and the zoom readout leaves it uncovered.
+    LblZoom->setStyleSheet(QStringLiteral("color: #1d3557;"));
+    LblZoom->setAlignment(Qt::AlignHCenter | Qt::AlignBottom);
+    LblApriFoto->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    LblApriFoto->raise();
 
     // Page 2: the sheet.
     ImgEditFotoGruppo = new ImageEdit(Frame1[2]);

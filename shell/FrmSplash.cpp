@@ -59,7 +59,7 @@ FrmSplash::FrmSplash(std::function<void()> showMain)
     resize(TwipsToPixels(FormWidth), TwipsToPixels(FormHeight));
 
     Label1->setText(QStringLiteral("FOTO PER DOCUMENTI"));
-    Label2->setText(QStringLiteral("Passaporto · Carta d'identità · Patente"));
+    Label2->setText(QStringLiteral("Foto tessera su misura"));
     Image1->SetPicture(QImage(Pictures::Background));
 
     connect(Image1, &ImageControl::Click, this, [this] { Timer1_Timer(); });
