@@ -24,6 +24,15 @@ struct LoadedWindow
         form.show();
         QCoreApplication::processEvents();
     }
+    // A document chosen and an accepted photo in place, so that the sheet page can be composed.
+    void PrepareSheet()
+    {
+        QImage photo(300, 400, QImage::Format_RGB32);
+        photo.fill(Qt::darkCyan);
+        photo.save(folder.Path("FotoAppoggio.bmp"), "BMP");
+        form.Image1_Click(20);
+        form.Image1_Click(10);
+    }
     bool PageShown(int page) const
     {
         for (int i = 0; i < 3; ++i)
@@ -81,6 +90,7 @@ TEST(FrmMain, PlacesPageZeroFromTheWindowSize)
 TEST(FrmMain, PageMovesWrapAround)
 {
     LoadedWindow w;
+    w.PrepareSheet();
     w.form.PreviousPage();
     EXPECT_EQ(w.form.CurrentPage, 2);
     EXPECT_TRUE(w.PageShown(2));
@@ -125,6 +135,7 @@ TEST(Dispatcher, DocumentButtonsSetTheDocumentAndShowThePhotoPage)
 TEST(Dispatcher, BackButtonsGoBackOnePage)
 {
     LoadedWindow w;
+    w.PrepareSheet();
     w.form.Image1_Click(21);
     w.form.Image1_Click(10);
     EXPECT_EQ(w.form.CurrentPage, 0);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <functional>
+#include <memory>
 
 #include <QApplication>
 #include <QDialog>
@@ -31,10 +32,13 @@ inline void WhenModal(std::function<void(QWidget*)> act, int triesLeft = 400)
     });
 }
 
-// Reads the next message box into `seen` and presses its button.
-inline void AcceptNextMessage(SeenMessage* seen)
+// Reads the next message box into `seen` and presses its button. `seen` must outlive the wait:
+// where no message may come at all, use MessageWatch.
+inline void AcceptNextMessage(SeenMessage* seen, std::shared_ptr<bool> watching = nullptr)
 {
-    WhenModal([seen](QWidget* modal) {
+    WhenModal([seen, watching](QWidget* modal) {
+        if (watching && !*watching)
+            return;
         if (auto* box = qobject_cast<QMessageBox*>(modal)) {
             seen->shown = true;
             seen->title = box->windowTitle();
@@ -46,3 +50,15 @@ inline void AcceptNextMessage(SeenMessage* seen)
             dialog->accept();
     });
 }
+
+// Accepts the next message box, if one comes while the watch lives, and records what it saw.
+struct MessageWatch : SeenMessage
+{
+    MessageWatch() { AcceptNextMessage(this, watching); }
+    ~MessageWatch() { *watching = false; }
+    MessageWatch(const MessageWatch&) = delete;
+    MessageWatch& operator=(const MessageWatch&) = delete;
+
+private:
+    std::shared_ptr<bool> watching = std::make_shared<bool>(true);
+};

@@ -1,0 +1,83 @@
+// The capture of a large selection and the composition of a sheet, as the program runs them.
+#include <cstdlib>
+
+#include <QApplication>
+#include <benchmark/benchmark.h>
+
+#include "AppFolder.h"
+#include "ComposeSheet.h"
+#include "FrmMain.h"
+#include "ImageEdit.h"
+#include "PictureBox.h"
+
+namespace {
+// Smooth gradients with a face-like blob: the colours of a portrait, not noise.
+QImage Portrait(int width, int height)
+{
+    QImage photo(width, height, QImage::Format_RGB32);
+    for (int y = 0; y < height; ++y) {
+        QRgb* row = reinterpret_cast<QRgb*>(photo.scanLine(y));
+        for (int x = 0; x < width; ++x) {
+            const int dx = x - width / 2, dy = y - height / 3;
+            const bool face = dx * dx * 4 + dy * dy * 3 < width * width / 3;
+            row[x] = face
+                ? qRgb(225 - y * 30 / height, 184 - x * 20 / width, 150)
+                : qRgb(120 + 100 * y / height, 150 + 80 * y / height, 200 - 40 * x / width);
+        }
+    }
+    return photo;
+}
+
+void BM_CaptureSelection(benchmark::State& state)
+{
+    TemporaryApplicationFolder folder;
+    FrmMain form;
+    form.Form_Load();
+    const QString path = folder.Path("ritratto.bmp");
+    Portrait(2400, 2400).save(path, "BMP");
+    form.ImgEdit1->SetImageSource(path);
+    form.ImgEdit1->ShowImage();
+    form.Globals.DefaultSelectionWidth = 1000;
+    form.Globals.DefaultSelectionHeight = 1000;
+    form.SelectionWidth = 2000;
+    form.SelectionHeight = 2000;
+    form.ImgEdit1->SelectRect(200, 200, 2000, 2000);
+    for (auto _ : state)
+        form.ImgEdit1_SelectionDrawn(200, 200, 2000, 2000);
+    if (form.Globals.Grid.RedGrid.UpperX() != 2000)
+        state.SkipWithError("the capture did not fill a 2000 x 2000 grid");
+}
+BENCHMARK(BM_CaptureSelection)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+void BM_ComposeSheet(benchmark::State& state)
+{
+    TemporaryApplicationFolder folder;
+    Portrait(1500, 1950).save(folder.Path("FotoAppoggio.bmp"), "BMP");
+    QWidget window;
+    auto* photo = new ImageEdit(&window);
+    auto* sheet = new ImageEdit(&window);
+    auto* preview = new PictureBox(&window);
+    sheet->resize(445, 306);
+    const SheetControls controls {photo, sheet, preview, [] { QCoreApplication::processEvents(); },
+                                  &window};
+    for (auto _ : state)
+        ComposeSheet(controls, {1, 8, 27 / 25.4 * 100, 35 / 25.4 * 100});
+    if (QImage(folder.Path("Passaporto.jpg")).size() != QSize(600, 400))
+        state.SkipWithError("no 600 x 400 sheet was saved");
+}
+BENCHMARK(BM_ComposeSheet)
+    ->Name("BM_ComposeSheet/passport")
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
+} // namespace
+
+int main(int argc, char** argv)
+{
+    if (!std::getenv("QT_QPA_PLATFORM"))
+        setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
