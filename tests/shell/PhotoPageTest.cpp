@@ -6,6 +6,7 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
+#include "AdjustTone.h"
 #include "AppFolder.h"
 #include "CapturePixels.h"
 #include "CommonDialog.h"
@@ -342,4 +343,54 @@ TEST(SheetPage, EveryResizeComposesTheSheetAgain)
     page.form.resize(733, 573);
     QCoreApplication::processEvents();
     EXPECT_FALSE(QFile::exists(sheet));
+}
+
+TEST(ToneButtons, StepWithWrapAroundAndRedrawThePreviewFromTheCapture)
+{
+    PhotoPage page;
+    const QImage photo = Photo(300, 300);
+    const QString bmp = page.folder.Path("p.bmp");
+    ASSERT_TRUE(photo.save(bmp, "BMP"));
+    FrmMain& f = page.form;
+    f.ImgEdit1->SetImageSource(bmp);
+    f.ImgEdit1->ShowImage();
+    f.Globals.DefaultSelectionWidth = 50;
+    f.Globals.DefaultSelectionHeight = 50;
+    f.ImgEdit1_SelectionDrawn(10, 10, 40, 40);
+
+    f.Brightness = 100;
+    f.Image1_Click(4);
+    EXPECT_EQ(f.Brightness, -100);
+    EXPECT_EQ(f.LblLuminosita->text(), "-100");
+    f.Contrast = -100;
+    f.Image1_Click(5);
+    EXPECT_EQ(f.Contrast, 100);
+    EXPECT_EQ(f.LblContrasto->text(), "+100");
+    f.Image1_Click(3);
+    EXPECT_EQ(f.Brightness, 100);
+    f.Image1_Click(0);
+    EXPECT_EQ(f.Contrast, -100);
+
+    // Every preview pixel is the captured colour with the current steps applied once.
+    const QImage preview = f.PictAnteprima->Picture();
+    ASSERT_EQ(preview.size(), QSize(40, 40));
+    for (auto [x, y] : {std::pair {0, 0}, {13, 27}, {39, 39}}) {
+        const QRgb source = photo.pixel(10 + x, 10 + y);
+        EXPECT_EQ(
+            preview.pixel(x, y),
+            AdjustPixel(qRed(source), qGreen(source), qBlue(source), f.Brightness, f.Contrast));
+    }
+    EXPECT_EQ(f.ImgAnteprima->Picture(), preview);
+}
+
+TEST(ToneButtons, StepBeforeAnyCaptureIsReportedWithTheValueAlreadyStepped)
+{
+    PhotoPage page;
+    page.Open(page.SavePhoto("p.jpg", Photo(300, 400)));
+    MessageWatch seen;
+    page.form.Image1_Click(4);
+    EXPECT_TRUE(seen.shown);
+    EXPECT_EQ(seen.title, "9");
+    EXPECT_EQ(page.form.Brightness, 1);
+    EXPECT_EQ(page.form.LblLuminosita->text(), "0");
 }
