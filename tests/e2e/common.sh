@@ -1,5 +1,6 @@
+# shellcheck shell=bash
 # Shared by the end-to-end scripts: a private X display, a copy of the application folder, and
-# small helpers to look at the screen.
+# small helpers to act and look at the screen.
 set -euo pipefail
 
 APP_DIR=$1
@@ -12,26 +13,57 @@ export QT_QPA_PLATFORM=xcb
 unset QT_QPA_PLATFORMTHEME
 PIDS=()
 
+# Stops what the script started, newest first, whatever way the script ends.
 cleanup() {
-    for pid in "${PIDS[@]}"; do kill "$pid" 2>/dev/null || true; done
+    local i
+    for ((i = ${#PIDS[@]} - 1; i >= 0; i--)); do kill "${PIDS[i]}" 2>/dev/null || true; done
     wait 2>/dev/null || true
     rm -rf "$WORK"
 }
 trap cleanup EXIT
 
-fail() { echo "FAIL: $*" >&2; exit 1; }
+fail() {
+    echo "FAIL: $*" >&2
+    if [ -s "$WORK/program.log" ]; then
+        echo "--- program output:" >&2
+        cat "$WORK/program.log" >&2
+    fi
+    exit 1
+}
+
+# Polls a command every 0.1 s until it succeeds; false after the given seconds.
+poll() {
+    local seconds=$1
+    shift
+    local tries=$((seconds * 10))
+    while ! "$@"; do
+        tries=$((tries - 1))
+        [ "$tries" -gt 0 ] || return 1
+        sleep 0.1
+    done
+}
 
 start_display() {
     Xvfb "$DISPLAY" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
-    PIDS+=($!)
-    for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && return; sleep 0.1; done
-    fail "Xvfb did not start"
+    PIDS+=("$!")
+    poll 5 xdpyinfo >/dev/null 2>&1 || fail "Xvfb did not start"
 }
 
+# Starts the program from the copy, under the wrapper command given, if any.
 start_program() {
-    "$WORK/orvella" >"$WORK/program.log" 2>&1 &
+    "$@" "$WORK/orvella" >"$WORK/program.log" 2>&1 &
     PROGRAM_PID=$!
-    PIDS+=($PROGRAM_PID)
+    PIDS+=("$PROGRAM_PID")
+}
+
+program_ended() { ! kill -0 "$PROGRAM_PID" 2>/dev/null; }
+
+# Waits for the program to end and checks its exit status.
+expect_exit_status() {
+    poll 10 program_ended || fail "the program is still running 10 s after its exit button"
+    local status=0
+    wait "$PROGRAM_PID" || status=$?
+    [ "$status" -eq "$1" ] || fail "the program exited with status $status, expected $1"
 }
 
 # The position of a control's centre from the program's own layout at the start size.
@@ -40,10 +72,19 @@ where() { "$PROBE" | awk -v n="$1" '$1 == n { print $2, $3 }'; }
 # Clicks at a point of the window's client area.
 click_at() { xdotool mousemove --window "$MAIN" "$1" "$2" click 1; sleep 0.4; }
 
+# Saves a picture of one window, without time stamps so that an unchanged look gives the same file.
+shoot() { import -window "$1" -define png:exclude-chunks=date,time "$2"; }
+
 # The colour of one pixel of the window, as "r,g,b".
 pixel() {
-    import -window "$MAIN" "$WORK/shot.png"
+    shoot "$MAIN" "$WORK/shot.png"
     convert "$WORK/shot.png" -crop "1x1+$1+$2" -format '%[fx:int(255*r)],%[fx:int(255*g)],%[fx:int(255*b)]' info:
+}
+
+# Succeeds once the window looks different from the picture given.
+looks_different() {
+    shoot "$MAIN" "$WORK/now.png"
+    [ "$(compare -metric AE "$1" "$WORK/now.png" null: 2>&1 || true)" != 0 ]
 }
 
 # The id of the first visible window whose name matches, waiting up to 20 s for it.
@@ -55,4 +96,20 @@ wait_for_window() {
         sleep 0.2
     done
     return 1
+}
+
+dialog_closed() { ! xdotool search --onlyvisible --name "^Carica Immagine$" >/dev/null 2>&1; }
+
+# Opens a photo through the program's open button and dialog, typing its full path into the file
+# name field.
+open_photo() {
+    local x y dialog
+    read -r x y <<<"$(where open)"
+    xdotool mousemove --window "$MAIN" "$x" "$y" click 1
+    dialog=$(wait_for_window "^Carica Immagine$") || fail "the open dialog 'Carica Immagine' did not appear"
+    xdotool windowfocus --sync "$dialog"
+    sleep 0.3
+    xdotool type --delay 15 "$1"
+    xdotool key Return
+    poll 10 dialog_closed || fail "the open dialog stayed open after Return on the path $1"
 }
