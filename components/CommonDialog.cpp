@@ -1,7 +1,10 @@
 #include "CommonDialog.h"
 
 #include <QFileDialog>
+#include <QPrintDialog>
+#include <QPrinter>
 
+#include "PrinterRuntime.h"
 #include "RuntimeError.h"
 
 CommonDialog::CommonDialog(QWidget* owner)
@@ -36,4 +39,28 @@ void CommonDialog::ShowOpen()
         return;
     }
     FileName = dialog.selectedFiles().constFirst();
+}
+
+void CommonDialog::ShowPrinter()
+{
+    // The dialog sets its printer as the user goes along: it works on a copy, which replaces the
+    // current printer only on OK.
+    RuntimePrinter& current = CurrentPrinter();
+    auto printer = std::make_unique<QPrinter>(QPrinterInfo::printerInfo(current.DeviceName()),
+                                              QPrinter::HighResolution);
+    printer->setPageLayout(current.Device().pageLayout());
+    printer->setCopyCount(current.Copies());
+
+    QPrintDialog dialog(printer.get(), owner);
+    dialog.setWindowTitle(DialogTitle);
+    dialog.setOption(QAbstractPrintDialog::PrintToFile, !(Flags & PdHidePrintToFile));
+    dialog.setOption(QAbstractPrintDialog::PrintPageRange, !(Flags & PdNoPageNums));
+    dialog.setOption(QAbstractPrintDialog::PrintSelection, false);
+    dialog.setOption(QAbstractPrintDialog::PrintCurrentPage, false);
+    if (dialog.exec() != QDialog::Accepted) {
+        Cancelled();
+        return;
+    }
+    Copies = printer->copyCount();
+    MakeCurrentPrinter(std::move(printer));
 }

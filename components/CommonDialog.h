@@ -24,10 +24,15 @@ public:
     QString Filter;
     int32_t Flags = 0;
     bool CancelError = false;
+    // The number of copies chosen in the printer dialog.
+    int32_t Copies = 1;
 
     // The open-file dialog: on OK FileName is the chosen file's full path; a cancel leaves it as
     // it was set, or raises the cancel error when CancelError is on.
     void ShowOpen();
+    // The printer dialog, on the current printer: on OK the chosen printer, with its settings,
+    // becomes the current printer and Copies its copy count.
+    void ShowPrinter();
 
 private:
     void Cancelled();
@@ -37,3 +42,6 @@ private:
 
 // Open-dialog flag: the chosen file must exist.
 constexpr int32_t OfnFileMustExist = 0x1000;
+// Printer-dialog flags: no print-to-file choice; no page-range choice.
+constexpr int32_t PdHidePrintToFile = 0x100000;
+constexpr int32_t PdNoPageNums = 0x8;

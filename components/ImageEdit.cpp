@@ -1,6 +1,7 @@
 #include "ImageEdit.h"
 
 #include <QClipboard>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QImageWriter>
 #include <QPainter>
@@ -10,6 +11,8 @@
 #include "ImageFileReader.h"
 #include "ImageView.h"
 #include "Numbers.h"
+#include "PaperPlacement.h"
+#include "PrinterRuntime.h"
 #include "RuntimeError.h"
 #include "ViewGeometry.h"
 
@@ -22,6 +25,23 @@ constexpr int MarksOn = 2;
 constexpr int JpegFile = 6;
 constexpr int SavedQuality = 95;
 constexpr int SavedDotsPerMeter = 3937; // 100 dots per inch
+constexpr double PrintedPixelsPerInch = 100;
+
+QString Millimetres(const QSizeF& inches)
+{
+    return QStringLiteral("%1 x %2 mm")
+        .arg(inches.width() * 25.4, 0, 'f', 1)
+        .arg(inches.height() * 25.4, 0, 'f', 1);
+}
+
+// The part of the paper the printer can reach, in device pixels.
+QRectF PrintableArea(const QPageLayout& layout, int resolution)
+{
+    QPageLayout reachable = layout;
+    reachable.setMode(QPageLayout::StandardMode);
+    reachable.setMargins(layout.minimumMargins());
+    return reachable.paintRectPixels(resolution);
+}
 
 void RequireArgument(bool valid)
 {
@@ -255,7 +275,42 @@ void ImageEdit::SaveImageAs(const QString& path, int16_t kind)
 
 void ImageEdit::PrintImage(int16_t)
 {
-    Raise(ErrorNumber::PrinterError, QStringLiteral("Printer error"));
+    if (!HasImage())
+        Raise(ErrorNumber::InvalidPicture, QStringLiteral("No image to print"));
+    RuntimePrinter& printer = CurrentPrinter();
+    QPrinter& device = printer.Device();
+    if (device.printerState() != QPrinter::Active) {
+        device.setFullPage(true);
+        device.setDocName(QFileInfo(source).fileName());
+    }
+
+    // True size: the sheet's pixels are hundredths of an inch on paper.
+    const int resolution = device.resolution();
+    const QSizeF sheet = QSizeF(shown.size()) / PrintedPixelsPerInch * resolution;
+    const QRectF printable = PrintableArea(device.pageLayout(), resolution);
+    const std::optional<PaperPlacement> placement
+        = PlaceOnPaper(sheet, device.pageLayout().fullRectPixels(resolution).size(), printable);
+    if (!placement)
+        Raise(ErrorNumber::PrinterError,
+              QStringLiteral("Printer error: the sheet (%1) does not fit the paper of %2 (%3 "
+                             "printable)")
+                  .arg(Millimetres(sheet / resolution), printer.DeviceName(),
+                       Millimetres(printable.size() / resolution)));
+
+    QPainter& painter = printer.NewPage();
+    painter.save();
+    painter.setRenderHint(QPainter::LosslessImageRendering);
+    painter.translate(placement->target.center());
+    if (placement->rotated)
+        painter.rotate(90);
+    painter.drawImage(QRectF(QPointF(-sheet.width() / 2, -sheet.height() / 2), sheet), shown);
+    painter.restore();
+    if (device.printerState() == QPrinter::Error) {
+        printer.KillDoc();
+        Raise(ErrorNumber::PrinterError,
+              QStringLiteral("Printer error: %1 failed to print the sheet")
+                  .arg(printer.DeviceName()));
+    }
 }
 
 const QImage& ImageEdit::Image() const

@@ -37,6 +37,9 @@ class ImageView;
 //   of the square pen in pixels.
 // - SetSheetPrepareFlag has no effect: every picture is already held ready for pastes and marks.
 // - SaveImageAs writes what is shown, pending paste and marks included; kind 6 (JPEG) only.
+// - PrintImage adds what is shown, as a page, to the current printer's document, which that
+//   printer's EndDoc sends: at 100 pixels per inch of paper, centred, never scaled; turned a
+//   quarter turn when the paper holds it only that way; refused with 482 when it does not fit.
 class ImageEdit : public QWidget
 {
     Q_OBJECT
