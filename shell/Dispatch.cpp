@@ -71,6 +71,9 @@ void FrmMain::Image1_Click(int16_t index)
         case 13:
             AcceptPhoto();
             break;
+        case 16:
+            PrintSheet();
+            break;
         case 10:
         case 19:
             PreviousPage();

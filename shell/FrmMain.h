@@ -111,6 +111,7 @@ private:
     void ReadZoomBack();
     void StepTone(int16_t& value, int step);
     void AcceptPhoto();
+    void PrintSheet();
     void ExitProgram();
     void RefreshReadouts();
 

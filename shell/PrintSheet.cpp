@@ -1,0 +1,27 @@
+#include "ApplicationFolder.h"
+#include "CommonDialog.h"
+#include "FrmMain.h"
+#include "ImageEdit.h"
+#include "Numbers.h"
+#include "PrinterRuntime.h"
+
+void FrmMain::PrintSheet()
+{
+    const QString previousPrinter = CurrentPrinter().DeviceName();
+
+    CommonDialog1->CancelError = true;
+    CommonDialog1->DialogTitle = QStringLiteral("Stampa Foto");
+    CommonDialog1->Flags = 1048904;
+    CommonDialog1->ShowPrinter();
+    CurrentPrinter().SetCopies(ToInt16(int64_t(CommonDialog1->Copies)));
+
+    // What goes to the printer is the sheet as written to its file.
+    const QString sheet = ApplicationFile(QStringLiteral("FotoGruppo.jpg"));
+    ImgEditFotoGruppo->SaveImageAs(sheet, 6);
+    ImgEditFotoGruppo->SetImageSource(sheet);
+    ImgEditFotoGruppo->ShowImage();
+    ImgEditFotoGruppo->PrintImage(1);
+    CurrentPrinter().EndDoc();
+
+    RestorePrinter(previousPrinter);
+}
