@@ -1,0 +1,192 @@
+#include <iostream>
+
+#include <QComboBox>
+#include <QFileDialog>
+#include <QPrintDialog>
+#include <QSpinBox>
+#include <gtest/gtest.h>
+
+#include "CommonDialog.h"
+#include "CupsOutput.h"
+#include "MessageBoxWatch.h"
+#include "PrinterRuntime.h"
+#include "SheetPage.h"
+
+using namespace CupsOutput;
+
+namespace {
+// The queues the test fixture installs; the first is the system default.
+const QString DefaultQueue = QStringLiteral("OrvellaStampaA");
+const QString SecondQueue = QStringLiteral("OrvellaStampaB");
+
+struct DialogSeen
+{
+    bool shown = false;
+    QString title;
+    bool printToFile = true;
+    bool pageRange = true;
+    QString startedOn;
+};
+
+// Drives the next printer dialog: reads it, picks `queue` (empty: leaves it) and `copies`, then
+// accepts or cancels it.
+void AnswerPrinterDialog(DialogSeen* seen, const QString& queue, int copies, bool accept)
+{
+    WhenModal([=](QWidget* modal) {
+        auto* dialog = qobject_cast<QPrintDialog*>(modal);
+        ASSERT_NE(dialog, nullptr);
+        seen->shown = true;
+        seen->title = dialog->windowTitle();
+        seen->printToFile = dialog->testOption(QAbstractPrintDialog::PrintToFile);
+        seen->pageRange = dialog->testOption(QAbstractPrintDialog::PrintPageRange);
+        auto* printers = dialog->findChild<QComboBox*>(QStringLiteral("printers"));
+        seen->startedOn = printers->currentText();
+        if (!queue.isEmpty())
+            printers->setCurrentIndex(printers->findText(queue));
+        dialog->findChild<QSpinBox*>(QStringLiteral("copies"))->setValue(copies);
+        if (accept)
+            static_cast<QDialog*>(dialog)->accept();
+        else
+            dialog->reject();
+    });
+}
+
+class PrintSheet : public testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        MakeCurrentPrinter(QPrinterInfo::printerInfo(DefaultQueue));
+        ASSERT_EQ(page.form.CurrentPage, 2);
+        ASSERT_TRUE(page.form.ImgEditFotoGruppo->HasImage());
+        before = CompletedJobs();
+    }
+
+    SheetPage page;
+    QStringList before;
+};
+} // namespace
+
+TEST_F(PrintSheet, PrintsTheSheetFileAtTrueSizeOnTheChosenQueueInTheChosenCopies)
+{
+    ASSERT_EQ(QPrinterInfo::defaultPrinter().printerName(), DefaultQueue);
+    DialogSeen dialog;
+    MessageBoxWatch messages;
+    AnswerPrinterDialog(&dialog, SecondQueue, 2, true);
+    page.form.LblLuminosita->setText(QStringLiteral("x"));
+    page.form.Image1_Click(16);
+    const Landed landed = WaitForJob(before);
+
+    EXPECT_EQ(dialog.title, "Stampa Foto");
+    EXPECT_FALSE(dialog.printToFile);
+    EXPECT_FALSE(dialog.pageRange);
+    EXPECT_EQ(dialog.startedOn, DefaultQueue);
+    EXPECT_FALSE(messages.seen.shown)
+        << messages.seen.title.toStdString() << ": " << messages.seen.text.toStdString();
+    EXPECT_EQ(page.form.LblLuminosita->text(), "0");
+    EXPECT_EQ(CurrentPrinter().DeviceName(), DefaultQueue);
+
+    const QImage sheetFile(page.SheetFile());
+    ASSERT_EQ(sheetFile.size(), QSize(600, 400));
+    ASSERT_FALSE(landed.pdf.isEmpty()) << "no PDF came out";
+    std::cout << "[ measured ] the sheet landed in the PDF queue " << landed.milliseconds
+              << " ms after the click returned" << std::endl;
+    RecordProperty("landed_ms", int(landed.milliseconds));
+    EXPECT_EQ(Queue(landed.job), SecondQueue);
+
+    const PdfPages pages = Pages(landed.pdf);
+    EXPECT_EQ(pages.count, 2);
+    EXPECT_EQ(pages.size, QSizeF(595, 842)); // A4, the queue's paper
+    const QList<PdfImage> images = Images(landed.pdf);
+    ASSERT_EQ(images.size(), 2);
+    for (const PdfImage& image : images) {
+        EXPECT_EQ(image.pixels, QSize(600, 400));
+        EXPECT_EQ(image.xPpi, 100);
+        EXPECT_EQ(image.yPpi, 100);
+    }
+
+    // The pixels on paper are those of the file, untouched.
+    const QString extracted = QDir::temp().filePath(QStringLiteral("orvella-print-image"));
+    RunTool(QStringLiteral("pdfimages"), {"-png", "-f", "1", "-l", "1", landed.pdf, extracted});
+    const QImage printed(extracted + QStringLiteral("-000.png"));
+    QFile::remove(extracted + QStringLiteral("-000.png"));
+    EXPECT_EQ(printed.convertToFormat(QImage::Format_RGB32),
+              sheetFile.convertToFormat(QImage::Format_RGB32));
+}
+
+TEST_F(PrintSheet, CancelPrintsNothingSaysNothingAndLeavesTheSheetFile)
+{
+    QFile earlier(page.SheetFile());
+    ASSERT_TRUE(earlier.open(QIODevice::WriteOnly));
+    earlier.write("the earlier sheet");
+    earlier.close();
+    DialogSeen dialog;
+    MessageBoxWatch messages;
+    AnswerPrinterDialog(&dialog, SecondQueue, 3, false);
+    page.form.LblLuminosita->setText(QStringLiteral("x"));
+    page.form.Image1_Click(16);
+
+    EXPECT_TRUE(dialog.shown);
+    EXPECT_FALSE(messages.seen.shown);
+    EXPECT_EQ(page.form.LblLuminosita->text(), "x");
+    ASSERT_TRUE(earlier.open(QIODevice::ReadOnly));
+    EXPECT_EQ(earlier.readAll(), "the earlier sheet");
+    EXPECT_EQ(CurrentPrinter().DeviceName(), DefaultQueue);
+    EXPECT_EQ(CurrentPrinter().Copies(), 1);
+    EXPECT_TRUE(page.form.CommonDialog1->CancelError);
+    QTest::qWait(300);
+    EXPECT_TRUE(NoJobPending());
+    EXPECT_EQ(CompletedJobs(), before);
+}
+
+TEST_F(PrintSheet, AfterAPrintCancellingTheOpenDialogChangesNothing)
+{
+    DialogSeen dialog;
+    MessageBoxWatch messages;
+    AnswerPrinterDialog(&dialog, QString(), 1, true);
+    page.form.Image1_Click(16);
+    const Landed landed = WaitForJob(before);
+    ASSERT_FALSE(landed.pdf.isEmpty());
+    EXPECT_EQ(Queue(landed.job), DefaultQueue);
+    EXPECT_EQ(Pages(landed.pdf).count, 1);
+
+    page.form.Image1_Click(19);
+    ASSERT_EQ(page.form.CurrentPage, 1);
+    const QString photo = page.form.PhotoPath;
+    page.form.ZoomPercent = 321;
+    page.form.LblZoom->setText(QStringLiteral("z"));
+    page.form.LblLuminosita->setText(QStringLiteral("x"));
+    bool openDialogShown = false;
+    WhenModal([&](QWidget* modal) {
+        openDialogShown = qobject_cast<QFileDialog*>(modal) != nullptr;
+        static_cast<QDialog*>(modal)->reject();
+    });
+    page.form.Image1_Click(6);
+
+    EXPECT_TRUE(openDialogShown);
+    EXPECT_FALSE(messages.seen.shown);
+    EXPECT_EQ(page.form.ZoomPercent, 321);
+    EXPECT_EQ(page.form.LblZoom->text(), "z");
+    EXPECT_EQ(page.form.LblLuminosita->text(), "x");
+    EXPECT_EQ(page.form.PhotoPath, photo);
+    EXPECT_TRUE(page.form.ImgEdit1->HasImage());
+}
+
+TEST_F(PrintSheet, UnwritableSheetFileIsReportedAndThePrinterStaysAsChosen)
+{
+    ASSERT_TRUE(QDir().mkdir(page.SheetFile()));
+    DialogSeen dialog;
+    MessageBoxWatch messages;
+    AnswerPrinterDialog(&dialog, SecondQueue, 3, true);
+    page.form.Image1_Click(16);
+
+    EXPECT_TRUE(messages.seen.shown);
+    EXPECT_EQ(messages.seen.title, "75");
+    EXPECT_TRUE(messages.seen.text.contains(page.SheetFile())) << messages.seen.text.toStdString();
+    // The steps before the failure keep their effect; the restore never ran.
+    EXPECT_EQ(CurrentPrinter().DeviceName(), SecondQueue);
+    EXPECT_EQ(CurrentPrinter().Copies(), 3);
+    QTest::qWait(300);
+    EXPECT_TRUE(NoJobPending());
+    EXPECT_EQ(CompletedJobs(), before);
+}

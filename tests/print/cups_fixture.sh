@@ -1,0 +1,74 @@
+#!/usr/bin/env bash
+# Gives the print tests a CUPS scheduler with two PDF queues, and takes it away again.
+# Usage: cups_fixture.sh start|stop STATE_DIR
+# A scheduler that was already running is reused and left running; one started here is stopped by
+# its PID. At the end the queues and their PDFs go, and the earlier default queue is default again.
+set -euo pipefail
+
+action=$1
+state=$2
+queues=(OrvellaStampaA OrvellaStampaB)
+ppd=/usr/share/ppd/cups-pdf/CUPS-PDF_opt.ppd
+
+running() { lpstat -r 2>/dev/null | grep -q 'is running'; }
+
+start() {
+    mkdir -p "$state"
+    rm -f "$state/cupsd.pid" "$state/default"
+    if ! running; then
+        mkdir -p /run/cups
+        setsid /usr/sbin/cupsd -f </dev/null >/dev/null 2>&1 &
+        echo $! >"$state/cupsd.pid"
+        for _ in $(seq 100); do
+            running && break
+            sleep 0.1
+        done
+        running || { echo "cupsd did not start" >&2; exit 1; }
+    fi
+    { lpstat -d 2>/dev/null || true; } | sed -n "s/^system default destination: //p" >"$state/default"
+    for q in "${queues[@]}"; do
+        # lpadmin warns on every call that drivers are deprecated: show its words only on failure.
+        if ! said=$(lpadmin -p "$q" -v cups-pdf:/ -E -P "$ppd" 2>&1); then
+            echo "$said" >&2
+            exit 1
+        fi
+    done
+    lpadmin -d "${queues[0]}"
+}
+
+# The PDFs that the queues' jobs left in the PDF folder.
+remove_output() {
+    local out
+    out=$(sed -n 's/^Out[[:space:]]\+//p' /etc/cups/cups-pdf.conf 2>/dev/null | head -n 1)
+    out=${out:-'${HOME}/PDF'}
+    out=${out//'${HOME}'/$HOME}
+    for id in $({ lpstat -W completed -o "$(IFS=,; echo "${queues[*]}")" 2>/dev/null || true; } | awk '{print $1}'); do
+        rm -f "$out"/*-job_"${id##*-}".pdf
+    done
+}
+
+stop() {
+    if running; then
+        remove_output
+        for q in "${queues[@]}"; do
+            lpadmin -x "$q" 2>/dev/null || true
+        done
+        previous=$(cat "$state/default" 2>/dev/null || true)
+        [ -z "$previous" ] || lpadmin -d "$previous" || true
+    fi
+    if [ -f "$state/cupsd.pid" ]; then
+        pid=$(cat "$state/cupsd.pid")
+        kill -TERM "$pid" 2>/dev/null || true
+        for _ in $(seq 100); do
+            kill -0 "$pid" 2>/dev/null || break
+            sleep 0.1
+        done
+        rm -f "$state/cupsd.pid"
+    fi
+}
+
+case "$action" in
+start) start ;;
+stop) stop ;;
+*) echo "usage: $0 start|stop STATE_DIR" >&2; exit 2 ;;
+esac
