@@ -1,5 +1,8 @@
+#include <cmath>
+
 #include <QClipboard>
 #include <QGuiApplication>
+#include <QMessageBox>
 
 #include "AdjustTone.h"
 #include "ApplicationFolder.h"
@@ -21,6 +24,17 @@ QImage ClipboardPicture()
         Raise(ErrorNumber::InvalidPicture,
               QStringLiteral("Invalid picture: the clipboard holds no picture of the selection"));
     return picture;
+}
+
+// Whether a picture has the proportions of the default selection, allowing a pixel of rounding.
+bool HasProportions(const QSize& picture, int32_t width, int32_t height)
+{
+    if (width <= 0 || height <= 0)
+        return true;
+    const double expectedWidth = double(width) / height * picture.height();
+    const double expectedHeight = double(height) / width * picture.width();
+    return std::abs(picture.width() - expectedWidth) <= 1
+        || std::abs(picture.height() - expectedHeight) <= 1;
 }
 } // namespace
 
@@ -129,6 +143,18 @@ void FrmMain::AdjustTone(int32_t brightness, int32_t contrast)
 
 void FrmMain::AcceptPhoto()
 {
+    // A preview captured for another document, or cut short by the photo's edge, would be
+    // stretched onto every copy of the sheet: ask for a new selection instead.
+    if (Globals.Grid.RedGrid.IsDimensioned()
+        && !HasProportions(PictAnteprima->Picture().size(), Globals.DefaultSelectionWidth,
+                           Globals.DefaultSelectionHeight)) {
+        QMessageBox box(QMessageBox::Warning, QStringLiteral("ERRORE"),
+                        QStringLiteral("Attenzione, la foto non ha le proporzioni del documento: "
+                                       "selezionare di nuovo il viso sulla foto."),
+                        QMessageBox::Ok, this);
+        box.exec();
+        return;
+    }
     ImgEdit1->SetImageSource(PictAnteprima->Image());
     ImgEdit1->ClearImage();
     ImgEdit1->FitImage(3);

@@ -394,3 +394,33 @@ TEST(ToneButtons, StepBeforeAnyCaptureIsReportedWithTheValueAlreadyStepped)
     EXPECT_EQ(page.form.Brightness, 1);
     EXPECT_EQ(page.form.LblLuminosita->text(), "0");
 }
+
+TEST(Ok, AskForANewSelectionWhenThePreviewHasAnotherDocumentsProportions)
+{
+    PhotoPage page;
+    const QString path = page.SavePhoto("p.jpg", Photo(1200, 1600));
+    page.Open(path);
+    FrmMain& f = page.form;
+    f.ImgEdit1_SelectionDrawn(300, 300, 400, 520);
+    f.Image1_Click(13);
+    ASSERT_EQ(f.CurrentPage, 2);
+    ASSERT_TRUE(QFile::exists(page.folder.Path("Passaporto.jpg")));
+
+    // Back to choose the identity card: the preview still has the passport's proportions.
+    f.Image1_Click(19);
+    f.Image1_Click(10);
+    f.Image1_Click(21);
+    MessageWatch seen;
+    f.Image1_Click(13);
+    EXPECT_TRUE(seen.shown);
+    EXPECT_EQ(seen.title, "ERRORE");
+    EXPECT_TRUE(seen.text.contains("proporzioni"));
+    EXPECT_EQ(f.CurrentPage, 1);
+    EXPECT_FALSE(QFile::exists(page.folder.Path("CartaIdentita.jpg")));
+
+    // A new drag gives the identity card's proportions and the sheet is made.
+    f.ImgEdit1_SelectionDrawn(300, 300, 400, 450);
+    f.Image1_Click(13);
+    EXPECT_EQ(f.CurrentPage, 2);
+    EXPECT_TRUE(QFile::exists(page.folder.Path("CartaIdentita.jpg")));
+}
