@@ -28,12 +28,12 @@ start() {
     { lpstat -d 2>/dev/null || true; } | sed -n "s/^system default destination: //p" >"$state/default"
     for q in "${queues[@]}"; do
         # lpadmin warns on every call that drivers are deprecated: show its words only on failure.
-        if ! said=$(lpadmin -p "$q" -v cups-pdf:/ -E -P "$ppd" 2>&1); then
+        if ! said=$(/usr/sbin/lpadmin -p "$q" -v cups-pdf:/ -E -P "$ppd" 2>&1); then
             echo "$said" >&2
             exit 1
         fi
     done
-    lpadmin -d "${queues[0]}"
+    /usr/sbin/lpadmin -d "${queues[0]}"
 }
 
 # The PDFs that the queues' jobs left in the PDF folder.
@@ -51,10 +51,10 @@ stop() {
     if running; then
         remove_output
         for q in "${queues[@]}"; do
-            lpadmin -x "$q" 2>/dev/null || true
+            /usr/sbin/lpadmin -x "$q" 2>/dev/null || true
         done
         previous=$(cat "$state/default" 2>/dev/null || true)
-        [ -z "$previous" ] || lpadmin -d "$previous" || true
+        [ -z "$previous" ] || /usr/sbin/lpadmin -d "$previous" || true
     fi
     if [ -f "$state/cupsd.pid" ]; then
         pid=$(cat "$state/cupsd.pid")
