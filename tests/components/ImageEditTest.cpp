@@ -581,14 +581,4 @@ TEST_F(ImageEditTest, SaveToAPathThatCannotBeWrittenRaises75)
     EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files), QStringList {"photo.bmp"});
 }
 
-TEST_F(ImageEditTest, PrintingRaisesPrinterError)
-{
-    ImageEdit edit;
-    Show(edit, WriteBmp("photo.bmp", PatternPicture(40, 30)));
-    const auto error = ErrorOf([&] { edit.PrintImage(1); });
-    ASSERT_TRUE(error);
-    EXPECT_EQ(error->Number(), 482);
-    EXPECT_EQ(error->Description(), "Printer error");
-}
-
 } // namespace
