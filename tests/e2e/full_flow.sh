@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # A user's whole way through the real program: splash, passport, a photo opened through the dialog
 # from a folder whose name has spaces and accents, a selection dragged over the face, the tone
-# stepped, OK, the passport sheet checked; back, back, identity card, the face selected again, OK,
-# that sheet checked; exit.
+# stepped, OK, the passport sheet checked and printed on the test scheduler's default queue; back,
+# back, identity card, the face selected again, OK, that sheet checked; exit.
 # Screenshots of each page go into the folder given as third argument.
 source "$(dirname "$0")/common.sh"
 DOCS=$3
@@ -170,6 +170,16 @@ document "$MAIN" page1.png
 press ok
 check_sheet Passaporto.jpg passport TaglioPP.jpg 8
 document "$MAIN" page2.png
+
+# Print through the real dialog on the default queue of the test scheduler: the sheet lands as a PDF.
+jobs_before=$(lpstat -W completed -o OrvellaStampaA 2>/dev/null | wc -l)
+read -r px py <<<"$(at print)"
+xdotool mousemove --window "$MAIN" "$px" "$py" click 1
+DIALOG=$(wait_for_window "^Stampa Foto$") || fail "the print button showed no dialog titled Stampa Foto"
+xdotool windowfocus --sync "$DIALOG" key Return
+printed() { [ "$(lpstat -W completed -o OrvellaStampaA 2>/dev/null | wc -l)" -gt "$jobs_before" ]; }
+poll 20 printed || fail "no job completed on the default queue after printing"
+[ -f "$WORK/FotoGruppo.jpg" ] || fail "printing left no FotoGruppo.jpg"
 
 press back2
 press back1

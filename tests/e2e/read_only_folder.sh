@@ -1,0 +1,50 @@
+#!/usr/bin/env bash
+# The program run by a user who may not write to its application folder: opening a photo and
+# selecting work, OK reports the working file it cannot write (error 75) and writes nothing, and
+# the program goes on until its exit button.
+source "$(dirname "$0")/common.sh"
+
+start_display
+
+# The photo and the program are readable by everybody; the folder is writable only by root.
+convert -size 600x800 gradient:'#9bb7d4-#e8eef5' -fill '#f0c4a2' -draw 'ellipse 300,380 120,160 0,360' \
+    -quality 90 "$WORK/ritratto.jpg"
+chmod -R a+rX "$WORK"
+chmod 755 "$WORK"
+HOME_DIR=$(mktemp -d)
+chmod 777 "$HOME_DIR"
+start_program env HOME="$HOME_DIR" XDG_RUNTIME_DIR="$HOME_DIR" setpriv --reuid=65534 --regid=65534 --clear-groups
+trap 'rm -rf "$HOME_DIR"; cleanup' EXIT
+
+SPLASH=$(wait_for_window "^Orvella$") || fail "no splash window"
+xdotool windowfocus --sync "$SPLASH" key space
+MAIN=$(wait_for_window "^Quennet-Brimlow$") || fail "the main window did not open"
+probe() { "$PROBE" 11000 8600 600 800 | awk -v n="$1" '$1 == n { print $2, $3, $4 }'; }
+
+read -r x y <<<"$(probe passport)"
+click_at "$x" "$y"
+open_photo "$WORK/ritratto.jpg"
+
+# A drag over the face, in window pixels of the fitted photo.
+read -r left top scale <<<"$(probe fitted)"
+on_photo() { awk -v l="$left" -v t="$top" -v s="$scale" -v x="$1" -v y="$2" \
+    'BEGIN { printf "%d %d\n", l + x * s + 0.5, t + y * s + 0.5 }'; }
+read -r fx fy <<<"$(on_photo 170 200)"
+read -r tx ty <<<"$(on_photo 430 560)"
+xdotool mousemove --window "$MAIN" "$fx" "$fy" mousedown 1 mousemove --window "$MAIN" "$tx" "$ty"
+sleep 0.1
+xdotool mouseup 1
+sleep 0.5
+
+read -r x y <<<"$(probe ok)"
+click_at "$x" "$y"
+BOX=$(wait_for_window "^75$") || fail "OK in a read-only folder showed no message titled 75"
+[ ! -e "$WORK/FotoAppoggio.bmp" ] || fail "a working file was written in the read-only folder"
+[ ! -e "$WORK/Passaporto.jpg" ] || fail "a sheet was written in the read-only folder"
+xdotool windowfocus --sync "$BOX" key Return
+poll 5 bash -c "! xdotool search --onlyvisible --name '^75$' >/dev/null 2>&1" || fail "the message did not close"
+
+read -r x y <<<"$(probe exit1)"
+click_at "$x" "$y"
+expect_exit_status 0
+echo "e2e: a read-only application folder is reported by OK as error 75, and nothing is written"
