@@ -13,20 +13,11 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
+#include "Errors.h"
 #include "PictureFixtures.h"
 #include "RuntimeError.h"
 
 namespace {
-
-std::optional<RuntimeError> ErrorOf(const std::function<void()>& action)
-{
-    try {
-        action();
-    } catch (const RuntimeError& error) {
-        return error;
-    }
-    return std::nullopt;
-}
 
 QAbstractScrollArea* ViewOf(ImageEdit& edit)
 {

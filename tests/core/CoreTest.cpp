@@ -8,21 +8,10 @@
 #include <gtest/gtest.h>
 
 #include "ApplicationFolder.h"
+#include "Errors.h"
 #include "Numbers.h"
 #include "RuntimeError.h"
 #include "Twips.h"
-
-namespace {
-int ErrorOf(const std::function<void()>& f)
-{
-    try {
-        f();
-    } catch (const RuntimeError& e) {
-        return e.Number();
-    }
-    return 0;
-}
-} // namespace
 
 TEST(Numbers, RoundsHalfToEven)
 {
@@ -41,13 +30,13 @@ TEST(Numbers, CheckedConversionsRaiseOverflow)
 {
     EXPECT_EQ(ToInt16(32767.4), 32767);
     EXPECT_EQ(ToInt16(-32768.5), -32768);
-    EXPECT_EQ(ErrorOf([] { ToInt16(32767.5); }), ErrorNumber::Overflow);
-    EXPECT_EQ(ErrorOf([] { ToInt16(int64_t(40000)); }), ErrorNumber::Overflow);
+    EXPECT_EQ(ErrorNumberOf([] { ToInt16(32767.5); }), ErrorNumber::Overflow);
+    EXPECT_EQ(ErrorNumberOf([] { ToInt16(int64_t(40000)); }), ErrorNumber::Overflow);
     EXPECT_EQ(ToInt32(2147483647.0), 2147483647);
-    EXPECT_EQ(ErrorOf([] { ToInt32(2147483647.5); }), ErrorNumber::Overflow);
-    EXPECT_EQ(ErrorOf([] { ToInt32(std::nan("")); }), ErrorNumber::Overflow);
-    EXPECT_EQ(ErrorOf([] { ToSingle(1e300); }), ErrorNumber::Overflow);
-    EXPECT_EQ(ErrorOf([] { Divide(1, 0); }), ErrorNumber::DivisionByZero);
+    EXPECT_EQ(ErrorNumberOf([] { ToInt32(2147483647.5); }), ErrorNumber::Overflow);
+    EXPECT_EQ(ErrorNumberOf([] { ToInt32(std::nan("")); }), ErrorNumber::Overflow);
+    EXPECT_EQ(ErrorNumberOf([] { ToSingle(1e300); }), ErrorNumber::Overflow);
+    EXPECT_EQ(ErrorNumberOf([] { Divide(1, 0); }), ErrorNumber::DivisionByZero);
 }
 
 TEST(RuntimeErrors, CarryNumberAndDescription)

@@ -20,10 +20,10 @@ read -r ex ey <<<"$(where photo)"
 before_photo=$(pixel "$ex" "$ey")
 before_button=$(pixel "$px" "$py")
 click_at "$px" "$py"
-after_photo=$(pixel "$ex" "$ey")
-after_button=$(pixel "$px" "$py")
-[ "$before_button" != "$after_button" ] || fail "the passport button is still shown after its click"
-[ "$before_photo" != "$after_photo" ] || fail "the photo control did not appear after the passport click"
+photo_shown() { [ "$(pixel "$ex" "$ey")" != "$before_photo" ]; }
+button_gone() { [ "$(pixel "$px" "$py")" != "$before_button" ]; }
+poll 10 photo_shown || fail "the photo control did not appear after the passport click"
+poll 10 button_gone || fail "the passport button is still shown after its click"
 
 kill -0 "$PROGRAM_PID" || fail "the program died"
 echo "e2e: splash closed by a key, window 733x573, passport -> photo page"

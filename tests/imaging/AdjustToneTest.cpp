@@ -7,20 +7,11 @@
 #include <gtest/gtest.h>
 
 #include "CapturePixels.h"
+#include "Errors.h"
 #include "PixelGrid.h"
 #include "RuntimeError.h"
 
 namespace {
-int ErrorOf(const std::function<void()>& f)
-{
-    try {
-        f();
-    } catch (const RuntimeError& e) {
-        return e.Number();
-    }
-    return 0;
-}
-
 std::vector<ToneKernel> SupportedKernels()
 {
     std::vector<ToneKernel> kernels;
@@ -134,13 +125,14 @@ TEST(AdjustTone, AGridThatDoesNotCoverThePictureRaisesBeforeWriting)
     const QImage before = picture;
 
     PixelGrid never;
-    EXPECT_EQ(ErrorOf([&] { AdjustTone(never, 0, 0, picture); }), ErrorNumber::SubscriptOutOfRange);
+    EXPECT_EQ(ErrorNumberOf([&] { AdjustTone(never, 0, 0, picture); }),
+              ErrorNumber::SubscriptOutOfRange);
     PixelGrid narrow = PlainGrid(8, 4, qRgb(9, 9, 9));
-    EXPECT_EQ(ErrorOf([&] { AdjustTone(narrow, 0, 0, picture); }),
+    EXPECT_EQ(ErrorNumberOf([&] { AdjustTone(narrow, 0, 0, picture); }),
               ErrorNumber::SubscriptOutOfRange);
     PixelGrid blueShort = PlainGrid(10, 4, qRgb(9, 9, 9));
     blueShort.BlueGrid.Dimension(10, 2);
-    EXPECT_EQ(ErrorOf([&] { AdjustTone(blueShort, 0, 0, picture); }),
+    EXPECT_EQ(ErrorNumberOf([&] { AdjustTone(blueShort, 0, 0, picture); }),
               ErrorNumber::SubscriptOutOfRange);
     EXPECT_EQ(picture, before);
 

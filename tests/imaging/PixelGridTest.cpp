@@ -6,19 +6,10 @@
 #include <gtest/gtest.h>
 
 #include "CapturePixels.h"
+#include "Errors.h"
 #include "RuntimeError.h"
 
 namespace {
-int ErrorOf(const std::function<void()>& f)
-{
-    try {
-        f();
-    } catch (const RuntimeError& e) {
-        return e.Number();
-    }
-    return 0;
-}
-
 // A 3 x 2 picture of six distinct colours.
 QImage SmallPicture(QImage::Format format = QImage::Format_RGB32)
 {
@@ -35,14 +26,15 @@ QImage SmallPicture(QImage::Format format = QImage::Format_RGB32)
 TEST(PixelGrid, BoundsAreInclusiveAndChecked)
 {
     ChannelGrid grid;
-    EXPECT_EQ(ErrorOf([&] { grid(0, 0); }), ErrorNumber::SubscriptOutOfRange);
+    EXPECT_EQ(ErrorNumberOf([&] { grid(0, 0); }), ErrorNumber::SubscriptOutOfRange);
     grid.Dimension(3, 2);
     EXPECT_EQ(grid(3, 2), 0);
     grid(3, 2) = -7;
     EXPECT_EQ(grid(3, 2), -7);
     for (const auto& [x, y] : {std::pair {4, 0}, {0, 3}, {-1, 0}, {0, -1}})
-        EXPECT_EQ(ErrorOf([&] { grid(x, y) = 1; }), ErrorNumber::SubscriptOutOfRange) << x << y;
-    EXPECT_EQ(ErrorOf([&] { grid.Dimension(-1, 5); }), ErrorNumber::SubscriptOutOfRange);
+        EXPECT_EQ(ErrorNumberOf([&] { grid(x, y) = 1; }), ErrorNumber::SubscriptOutOfRange)
+            << x << y;
+    EXPECT_EQ(ErrorNumberOf([&] { grid.Dimension(-1, 5); }), ErrorNumber::SubscriptOutOfRange);
 }
 
 TEST(PixelGrid, DimensionStartsAgainFromZeros)
@@ -56,7 +48,7 @@ TEST(PixelGrid, DimensionStartsAgainFromZeros)
     EXPECT_EQ(grid.GreenGrid(5, 1), 0);
     EXPECT_EQ(grid.BlueGrid.UpperX(), 5);
     EXPECT_EQ(grid.BlueGrid.UpperY(), 1);
-    EXPECT_EQ(ErrorOf([&] { grid.BlueGrid(2, 2); }), ErrorNumber::SubscriptOutOfRange);
+    EXPECT_EQ(ErrorNumberOf([&] { grid.BlueGrid(2, 2); }), ErrorNumber::SubscriptOutOfRange);
     // Rows are contiguous, x running fastest.
     grid.GreenGrid(3, 1) = 42;
     EXPECT_EQ(grid.GreenGrid.Row(1)[3], 42);

@@ -66,8 +66,8 @@ TEST(AllPages, AWindowBeyondTheNumberRangesOverflows)
     for (const auto& p : Pages) {
         SCOPED_TRACE(p.page);
         // Positions beyond 32 bits, then sizes beyond single precision.
-        EXPECT_EQ(ErrorOf([&] { p.layout(1e10, 8600, {5325, 360}); }), ErrorNumber::Overflow);
-        EXPECT_EQ(ErrorOf([&] { p.layout(11000, 1e10, {5325, 360}); }), ErrorNumber::Overflow);
-        EXPECT_EQ(ErrorOf([&] { p.layout(1e300, 8600, {5325, 360}); }), ErrorNumber::Overflow);
+        EXPECT_EQ(ErrorNumberOf([&] { p.layout(1e10, 8600, {5325, 360}); }), ErrorNumber::Overflow);
+        EXPECT_EQ(ErrorNumberOf([&] { p.layout(11000, 1e10, {5325, 360}); }), ErrorNumber::Overflow);
+        EXPECT_EQ(ErrorNumberOf([&] { p.layout(1e300, 8600, {5325, 360}); }), ErrorNumber::Overflow);
     }
 }

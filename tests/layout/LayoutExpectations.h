@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include "Errors.h"
 #include "RuntimeError.h"
 #include "Twips.h"
 
@@ -41,12 +42,3 @@ inline void ExpectExact(const ExpectedWhole& e)
 }
 
 // The number of the runtime error that f raises, 0 when it raises none.
-inline int ErrorOf(const std::function<void()>& f)
-{
-    try {
-        f();
-    } catch (const RuntimeError& e) {
-        return e.Number();
-    }
-    return 0;
-}

@@ -179,5 +179,5 @@ TEST(PhotoPageLayout, RaisesTheRuntimeErrors)
          ErrorNumber::Overflow},
     };
     for (const auto& c : cases)
-        EXPECT_EQ(ErrorOf([&] { LayoutPhotoPage(c.input); }), c.error) << c.name;
+        EXPECT_EQ(ErrorNumberOf([&] { LayoutPhotoPage(c.input); }), c.error) << c.name;
 }

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include "CupsOutput.h"
+#include "Errors.h"
 #include "ImageEdit.h"
 #include "PrinterRuntime.h"
 #include "RuntimeError.h"
@@ -13,16 +14,6 @@
 using namespace CupsOutput;
 
 namespace {
-std::optional<RuntimeError> ErrorOf(const std::function<void()>& action)
-{
-    try {
-        action();
-    } catch (const RuntimeError& error) {
-        return error;
-    }
-    return std::nullopt;
-}
-
 // A control showing a black 600 x 400 sheet, so that the ink on paper is the sheet, on the
 // default queue with the paper asked for.
 struct BlackSheet
