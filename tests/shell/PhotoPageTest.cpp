@@ -424,3 +424,19 @@ TEST(Ok, AskForANewSelectionWhenThePreviewHasAnotherDocumentsProportions)
     EXPECT_EQ(f.CurrentPage, 2);
     EXPECT_TRUE(QFile::exists(page.folder.Path("CartaIdentita.jpg")));
 }
+
+TEST(Selection, PreviewWiderThanTheGridsCanHoldIsReportedNotACrash)
+{
+    PhotoPage page;
+    const QString path = page.folder.Path("striscia.bmp");
+    ASSERT_TRUE(Photo(33000, 20).save(path, "BMP"));
+    page.form.ImgEdit1->SetImageSource(path);
+    page.form.ImgEdit1->ShowImage();
+    page.form.Globals.DefaultSelectionWidth = 100;
+    page.form.Globals.DefaultSelectionHeight = 10;
+    MessageWatch seen;
+    Q_EMIT page.form.ImgEdit1->SelectionDrawn(0, 0, 33000, 20);
+    EXPECT_TRUE(seen.shown);
+    EXPECT_EQ(seen.title, "6");
+    EXPECT_TRUE(seen.text.contains("32767"));
+}
