@@ -3,6 +3,7 @@
 #include <new>
 
 #include <QFrame>
+#include <QPainter>
 #include <QResizeEvent>
 
 #include "CommonDialog.h"
@@ -28,6 +29,24 @@ QLabel* MakeTitle(QWidget* page, const QString& caption)
     label->setStyleSheet(QStringLiteral("color: #1d3557;"));
     return label;
 }
+
+// A readout whose text sits on its bottom edge: the zoom readout stands right under the page
+// title, and a label shorter than its font would otherwise draw the digits up into it.
+class BaselineLabel : public QLabel
+{
+public:
+    using QLabel::QLabel;
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        QPainter painter(this);
+        painter.setPen(palette().color(QPalette::WindowText));
+        const int baseline = height() - 1;
+        const int width = fontMetrics().horizontalAdvance(text());
+        painter.drawText((this->width() - width) / 2, baseline, text());
+    }
+};
 
 QLabel* MakeReadout(QWidget* page, const QString& text)
 {
@@ -87,16 +106,18 @@ FrmMain::FrmMain(QWidget* parent)
     // Its fixed place lies across the page title and the zoom row, where its caption could only
     // garble theirs; the preview's frame speaks for itself.
     Label1->hide();
-    LblZoom = MakeReadout(Frame1[1], QString());
+    LblZoom = new BaselineLabel(Frame1[1]);
+    LblZoom->setFont(LabelFont(QStringLiteral("Courier New"), 14.25));
+    QPalette readout = LblZoom->palette();
+    readout.setColor(QPalette::WindowText, QColor(0x1d3557));
+    LblZoom->setPalette(readout);
     LblLuminosita = MakeReadout(Frame1[1], QStringLiteral("+2"));
     LblContrasto = MakeReadout(Frame1[1], QStringLiteral("-4"));
     LblApriFoto = MakeTitle(Frame1[1], QStringLiteral("ELABORA/RITAGLIA FOTO"));
     for (int16_t index : {6, 1, 2, 4, 3, 0, 5, 13, 10, 17})
         button(1, index);
     // The zoom row stands just under the title: the title's text goes over the blank top of the
-    // zoom buttons' pictures, and the zoom readout leaves it uncovered.
-    LblZoom->setStyleSheet(QStringLiteral("color: #1d3557;"));
-    LblZoom->setAlignment(Qt::AlignHCenter | Qt::AlignBottom);
+    // zoom buttons' pictures.
     LblApriFoto->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     LblApriFoto->raise();
 
