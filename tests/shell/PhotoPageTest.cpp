@@ -56,6 +56,19 @@ struct PhotoPage
         EXPECT_TRUE(photo.save(path, "JPEG", 95));
         return path;
     }
+
+    // Shows a photo from a lossless file straight in the control, so captures are of exact
+    // pixels, with default selection proportions of the given size.
+    QString ShowLossless(const QImage& photo, int32_t defaultWidth, int32_t defaultHeight)
+    {
+        const QString path = folder.Path("p.bmp");
+        EXPECT_TRUE(photo.save(path, "BMP"));
+        form.ImgEdit1->SetImageSource(path);
+        form.ImgEdit1->ShowImage();
+        form.Globals.DefaultSelectionWidth = defaultWidth;
+        form.Globals.DefaultSelectionHeight = defaultHeight;
+        return path;
+    }
 };
 } // namespace
 
@@ -239,14 +252,8 @@ TEST(Selection, CaptureFillsTheGridsWithOneOutsideColumnAndRow)
 {
     PhotoPage page;
     const QImage photo = Photo(200, 200);
-    const QString path = page.folder.Path("p.bmp");
-    ASSERT_TRUE(photo.save(path, "BMP"));
-    // Shown through the control so the capture is of exact, lossless pixels.
-    page.form.ImgEdit1->SetImageSource(path);
-    page.form.ImgEdit1->ShowImage();
+    page.ShowLossless(photo, 10, 20);
     FrmMain& f = page.form;
-    f.Globals.DefaultSelectionWidth = 10;
-    f.Globals.DefaultSelectionHeight = 20;
     f.ImgEdit1_SelectionDrawn(30, 40, 15, 30);
     const PixelGrid& g = f.Globals.Grid;
     EXPECT_EQ(g.RedGrid.UpperX(), 15);
@@ -282,13 +289,7 @@ TEST(Ok, SavesThePreviewShowsThePhotoAgainAndMovesOn)
 {
     PhotoPage page;
     const QImage photo = Photo(300, 400);
-    const QString bmp = page.folder.Path("p.bmp");
-    ASSERT_TRUE(photo.save(bmp, "BMP"));
-    page.form.ImgEdit1->SetImageSource(bmp);
-    page.form.ImgEdit1->ShowImage();
-    page.form.PhotoPath = bmp;
-    page.form.Globals.DefaultSelectionWidth = 106;
-    page.form.Globals.DefaultSelectionHeight = 138;
+    page.form.PhotoPath = page.ShowLossless(photo, 106, 138);
     page.form.ImgEdit1_SelectionDrawn(20, 30, 106, 138);
     page.form.Image1_Click(13);
     const QImage saved(page.folder.Path("FotoAppoggio.bmp"));
@@ -349,13 +350,8 @@ TEST(ToneButtons, StepWithWrapAroundAndRedrawThePreviewFromTheCapture)
 {
     PhotoPage page;
     const QImage photo = Photo(300, 300);
-    const QString bmp = page.folder.Path("p.bmp");
-    ASSERT_TRUE(photo.save(bmp, "BMP"));
+    page.ShowLossless(photo, 50, 50);
     FrmMain& f = page.form;
-    f.ImgEdit1->SetImageSource(bmp);
-    f.ImgEdit1->ShowImage();
-    f.Globals.DefaultSelectionWidth = 50;
-    f.Globals.DefaultSelectionHeight = 50;
     f.ImgEdit1_SelectionDrawn(10, 10, 40, 40);
 
     f.Brightness = 100;
@@ -428,12 +424,7 @@ TEST(Ok, AskForANewSelectionWhenThePreviewHasAnotherDocumentsProportions)
 TEST(Selection, PreviewWiderThanTheGridsCanHoldIsReportedNotACrash)
 {
     PhotoPage page;
-    const QString path = page.folder.Path("striscia.bmp");
-    ASSERT_TRUE(Photo(33000, 20).save(path, "BMP"));
-    page.form.ImgEdit1->SetImageSource(path);
-    page.form.ImgEdit1->ShowImage();
-    page.form.Globals.DefaultSelectionWidth = 100;
-    page.form.Globals.DefaultSelectionHeight = 10;
+    page.ShowLossless(Photo(33000, 20), 100, 10);
     MessageWatch seen;
     Q_EMIT page.form.ImgEdit1->SelectionDrawn(0, 0, 33000, 20);
     EXPECT_TRUE(seen.shown);
