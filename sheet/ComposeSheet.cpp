@@ -51,8 +51,12 @@ void ComposeSheet(const SheetControls& c, const SheetRequest& request)
         sheet.ClearImage();
         throw;
     }
+    // The preview box carries the resampled photo through this pass only: left there, a later
+    // tone step or OK on the photo page would work on it instead of the user's own selection.
+    const QImage preview = c.PictAnteprima->Picture();
     c.PictAnteprima->SetPicture(LoadPicture(resized));
     SavePicture(c.PictAnteprima->Picture(), resized);
+    c.PictAnteprima->SetPicture(preview);
 
     photo.SetImageSource(resized);
     photo.FitImage(3);

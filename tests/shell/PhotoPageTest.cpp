@@ -431,3 +431,25 @@ TEST(Selection, PreviewWiderThanTheGridsCanHoldIsReportedNotACrash)
     EXPECT_EQ(seen.title, "6");
     EXPECT_TRUE(seen.text.contains("32767"));
 }
+
+TEST(Ok, BackFromTheSheetThePreviewIsStillTheUsersSelection)
+{
+    PhotoPage page;
+    const QImage photo = Photo(600, 800);
+    FrmMain& f = page.form;
+    f.PhotoPath = page.ShowLossless(photo, 106, 138);
+    f.ImgEdit1_SelectionDrawn(100, 100, 212, 276);
+    f.Image1_Click(13);
+    ASSERT_EQ(f.CurrentPage, 2);
+
+    // A tone step after coming back redraws the whole selection, and OK accepts it again.
+    f.Image1_Click(19);
+    f.Image1_Click(4);
+    EXPECT_EQ(f.PictAnteprima->Picture().size(), QSize(212, 276));
+    const QRgb source = photo.pixel(100 + 200, 100 + 250);
+    EXPECT_EQ(f.PictAnteprima->Picture().pixel(200, 250),
+              AdjustPixel(qRed(source), qGreen(source), qBlue(source), 1, 0));
+    f.Image1_Click(13);
+    EXPECT_EQ(f.CurrentPage, 2);
+    EXPECT_EQ(QImage(page.folder.Path("FotoAppoggio.bmp")).size(), QSize(212, 276));
+}
