@@ -26,15 +26,17 @@ QImage ClipboardPicture()
     return picture;
 }
 
-// Whether a picture has the proportions of the default selection, allowing a pixel of rounding.
+// Whether a picture has the proportions of the default selection: within a pixel, or within 1 %
+// where the default selection is small and its own rounding shifts its proportions.
 bool HasProportions(const QSize& picture, int32_t width, int32_t height)
 {
-    if (width <= 0 || height <= 0)
+    if (width <= 0 || height <= 0 || picture.isEmpty())
         return true;
     const double expectedWidth = double(width) / height * picture.height();
     const double expectedHeight = double(height) / width * picture.width();
     return std::abs(picture.width() - expectedWidth) <= 1
-        || std::abs(picture.height() - expectedHeight) <= 1;
+        || std::abs(picture.height() - expectedHeight) <= 1
+        || std::abs(picture.width() / expectedWidth - 1) <= 0.01;
 }
 } // namespace
 
