@@ -29,12 +29,7 @@ DocumentPageLayout LayoutDocumentPage(double W, double H, TwipsSize lblSeleziona
     for (TwipsRect* button : {&page.Image1_20, &page.Image1_21, &page.Image1_22})
         button->Top = y;
 
-    page.LblSeleziona.Width = lblSeleziona.Width;
-    page.LblSeleziona.Height = lblSeleziona.Height;
-    const int32_t xt = RoundedTwips((W - lblSeleziona.Width) / 2);
-    const int32_t yt = RoundedTwips((H - lblSeleziona.Height) * (25.0 / 225.0));
-    page.LblSeleziona.Top = yt;
-    page.LblSeleziona.Left = xt;
+    page.LblSeleziona = PlaceTitle(W, H, lblSeleziona);
 
     page.ImgPassaporto.Width = ToSingle(W * (35.0 / 300.0));
     page.ImgCartaID.Width = ToSingle(W * (35.0 / 300.0));

@@ -140,11 +140,6 @@ PhotoPageLayout LayoutPhotoPage(const PhotoPageInput& input)
     PlaceTops(page, H);
     PlaceLefts(page, W);
 
-    page.LblApriFoto.Width = input.LblApriFoto.Width;
-    page.LblApriFoto.Height = input.LblApriFoto.Height;
-    const int32_t xa = RoundedTwips((W - input.LblApriFoto.Width) / 2);
-    const int32_t ya = RoundedTwips((H - input.LblApriFoto.Height) * (25.0 / 225.0));
-    page.LblApriFoto.Top = ya;
-    page.LblApriFoto.Left = xa;
+    page.LblApriFoto = PlaceTitle(W, H, input.LblApriFoto);
     return page;
 }

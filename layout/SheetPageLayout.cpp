@@ -42,12 +42,7 @@ SheetPageLayout LayoutSheetPage(double W, double H, TwipsSize lblFoto, int16_t D
     page.Image1_18.Left = ToSingle((double(page.Image1_16.Width) + page.Image1_19.Width)
                                    + ToInt32(int64_t(3) * ButtonGap));
 
-    page.LblFoto.Width = lblFoto.Width;
-    page.LblFoto.Height = lblFoto.Height;
-    const int32_t xt = RoundedTwips((W - lblFoto.Width) / 2);
-    const int32_t yt = RoundedTwips((H - lblFoto.Height) * (25.0 / 225.0));
-    page.LblFoto.Top = yt;
-    page.LblFoto.Left = xt;
+    page.LblFoto = PlaceTitle(W, H, lblFoto);
 
     // All three samples share the top-left corner at grid point (25, 82).
     const auto placeSample = [W, H](TwipsRect& sample, double widthUnits, double heightUnits) {
