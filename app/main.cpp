@@ -5,7 +5,6 @@
 #include "Fonts.h"
 #include "FrmMain.h"
 #include "FrmSplash.h"
-#include "RuntimeError.h"
 
 int main(int argc, char** argv)
 {
@@ -15,20 +14,24 @@ int main(int argc, char** argv)
     InstallFontSubstitutes();
 
     std::unique_ptr<FrmMain> main;
-    auto showMain = [&main] {
+    FrmSplash* splash = nullptr;
+    auto showMain = [&main, &splash] {
         main = std::make_unique<FrmMain>();
         QObject::connect(main.get(), &FrmMain::ProgramEnded, [] { QCoreApplication::exit(0); });
-        try {
+        bool loaded = false;
+        // Without its pictures the window cannot be drawn: say which file, then stop.
+        ReportErrorsOf(nullptr, [&] {
             main->Form_Load();
+            main->CentreOn(splash->screen());
             main->show();
-        } catch (const RuntimeError& e) {
-            // Without its pictures the window cannot be drawn: say which file, then stop.
-            ShowError(nullptr, e.Number(), e.Description());
+            loaded = true;
+        });
+        if (!loaded) {
             main.reset();
             QCoreApplication::exit(1);
         }
     };
-    auto* splash = new FrmSplash(showMain);
+    splash = new FrmSplash(showMain);
     splash->show();
     splash->activateWindow();
     return app.exec();

@@ -19,6 +19,8 @@ QString StandardDescription(int number)
         return QStringLiteral("Subscript out of range");
     case ErrorNumber::DivisionByZero:
         return QStringLiteral("Division by zero");
+    case ErrorNumber::InternalError:
+        return QStringLiteral("Internal error");
     case ErrorNumber::FileNotFound:
         return QStringLiteral("File not found");
     case ErrorNumber::PathFileAccess:

@@ -11,6 +11,7 @@ constexpr int Overflow = 6;
 constexpr int OutOfMemory = 7;
 constexpr int SubscriptOutOfRange = 9;
 constexpr int DivisionByZero = 11;
+constexpr int InternalError = 51;
 constexpr int FileNotFound = 53;
 constexpr int PathFileAccess = 75;
 constexpr int InvalidPicture = 481;

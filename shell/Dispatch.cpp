@@ -1,6 +1,8 @@
 #include <new>
 
+#include <QCoreApplication>
 #include <QMessageBox>
+#include <QScopeGuard>
 
 #include "FrmMain.h"
 #include "ImageEdit.h"
@@ -31,14 +33,40 @@ QString FormatStep(int value)
 
 void ShowError(QWidget* parent, int number, const QString& description)
 {
+    // Events that keep failing while a box is up (a resize, say) would stack a box each: the one
+    // on screen already tells the user.
+    static bool showing = false;
+    if (showing)
+        return;
+    showing = true;
+    const auto done = qScopeGuard([] { showing = false; });
     QMessageBox box(QMessageBox::Warning, QString::number(number), description, QMessageBox::Ok,
                     parent);
     box.exec();
 }
 
-void FrmMain::Image1_Click(int16_t index)
+void ReportErrorsOf(QWidget* parent, const std::function<void()>& handler)
 {
     try {
+        handler();
+    } catch (const RuntimeError& e) {
+        if (e.Number() != ErrorNumber::CancelSelected)
+            ShowError(parent, e.Number(), e.Description());
+    } catch (const std::bad_alloc&) {
+        ShowError(parent, ErrorNumber::OutOfMemory, StandardDescription(ErrorNumber::OutOfMemory));
+    } catch (const std::exception& e) {
+        ShowError(parent, ErrorNumber::InternalError,
+                  QCoreApplication::translate("RuntimeError", "Internal error: %1")
+                      .arg(QString::fromLocal8Bit(e.what())));
+    } catch (...) {
+        ShowError(parent, ErrorNumber::InternalError,
+                  StandardDescription(ErrorNumber::InternalError));
+    }
+}
+
+void FrmMain::Image1_Click(int16_t index)
+{
+    ReportErrorsOf(this, [this, index] {
         if (IsGuarded(index) && !ImgEdit1->HasImage())
             return;
         switch (index) {
@@ -87,12 +115,7 @@ void FrmMain::Image1_Click(int16_t index)
             break;
         }
         RefreshReadouts();
-    } catch (const RuntimeError& e) {
-        if (e.Number() != ErrorNumber::CancelSelected)
-            ShowError(this, e.Number(), e.Description());
-    } catch (const std::bad_alloc&) {
-        ShowError(this, ErrorNumber::OutOfMemory, StandardDescription(ErrorNumber::OutOfMemory));
-    }
+    });
 }
 
 void FrmMain::ChooseDocument(int16_t index)

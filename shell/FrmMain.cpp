@@ -5,6 +5,8 @@
 #include <QFrame>
 #include <QPainter>
 #include <QResizeEvent>
+#include <QScopeGuard>
+#include <QScreen>
 
 #include "CommonDialog.h"
 #include "ImageControl.h"
@@ -61,6 +63,7 @@ QLabel* MakeReadout(QWidget* page, const QString& text)
 FrmMain::FrmMain(QWidget* parent)
     : QWidget(parent)
 {
+    setMinimumSize(MinimumClientSize);
     const QImage background(Pictures::Background);
     for (int page = 0; page < 3; ++page) {
         Frame1[page] = new QWidget(this);
@@ -157,6 +160,16 @@ void FrmMain::Form_Load()
     LblZoom->setText(QString::number(ZoomPercent));
 }
 
+void FrmMain::CentreOn(const QScreen* screen)
+{
+    if (!screen)
+        return;
+    // The frame, once the window manager has given one, is part of what the user sees.
+    QRect placed = frameGeometry();
+    placed.moveCenter(screen->availableGeometry().center());
+    move(placed.topLeft());
+}
+
 void FrmMain::resizeEvent(QResizeEvent* event)
 {
     QWidget::resizeEvent(event);
@@ -165,14 +178,7 @@ void FrmMain::resizeEvent(QResizeEvent* event)
 
 void FrmMain::ReportErrors(const std::function<void()>& handler)
 {
-    // Nothing that escapes an event handler is swallowed: it is shown like a click's error.
-    try {
-        handler();
-    } catch (const RuntimeError& e) {
-        ShowError(this, e.Number(), e.Description());
-    } catch (const std::bad_alloc&) {
-        ShowError(this, ErrorNumber::OutOfMemory, StandardDescription(ErrorNumber::OutOfMemory));
-    }
+    ReportErrorsOf(this, handler);
 }
 
 void FrmMain::Form_Resize()
@@ -189,6 +195,11 @@ void FrmMain::ShowPage()
         Place(ImgSfondo[page], whole);
     }
     setWindowTitle(QStringLiteral("Quennet-Brimlow"));
+    // The page is shown even when its routine fails, so the user keeps its buttons.
+    const auto showCurrent = qScopeGuard([this] {
+        if (CurrentPage >= 0 && CurrentPage <= 2)
+            Frame1[CurrentPage]->show();
+    });
     switch (CurrentPage) {
     case 0:
         LayoutDocumentPage();
@@ -202,8 +213,6 @@ void FrmMain::ShowPage()
     default:
         break;
     }
-    if (CurrentPage >= 0 && CurrentPage <= 2)
-        Frame1[CurrentPage]->show();
 }
 
 void FrmMain::NextPage()

@@ -10,10 +10,12 @@
 #include <QWidget>
 
 #include "Globali.h"
+#include "SelectionFit.h"
 #include "Twips.h"
 #include "TwipsSize.h"
 
 class CommonDialog;
+class QScreen;
 class ImageControl;
 class ImageEdit;
 class PictureBox;
@@ -29,7 +31,14 @@ public:
     explicit FrmMain(QWidget* parent = nullptr);
     ~FrmMain() override;
 
+    // The smallest client area at which every page stays legible: below 555 pixels the zoom
+    // readout reaches up into the photo page's title, below 490 the sheet page's longest title
+    // leaves the window. The start size, 733 x 573, is above it.
+    static constexpr QSize MinimumClientSize {500, 555};
+
     void Form_Load();
+    // Puts the window in the middle of the screen the user is looking at.
+    void CentreOn(const QScreen* screen);
     void ShowPage();
     void NextPage();
     void PreviousPage();
@@ -110,6 +119,7 @@ private:
     void StepZoom(int step);
     void ReadZoomBack();
     void StepTone(int16_t& value, int step);
+    SelectionRect FitInPhoto(SelectionRect requested) const;
     void AcceptPhoto();
     void PrintSheet();
     void ExitProgram();
@@ -129,4 +139,9 @@ private:
 QString FormatStep(int value);
 
 // Shows a numbered error as the program reports it: the description as text, the number as title.
+// While one such box is up, further errors are not stacked over it.
 void ShowError(QWidget* parent, int number, const QString& description);
+
+// Runs an event handler and shows whatever it raised, of any kind, as a numbered error, so that
+// nothing escapes into the event loop; a cancelled dialog ends it silently.
+void ReportErrorsOf(QWidget* parent, const std::function<void()>& handler);

@@ -2,6 +2,7 @@
 
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPointer>
 
 ImageControl::ImageControl(QWidget* parent, int16_t index)
     : QWidget(parent)
@@ -25,16 +26,53 @@ void ImageControl::paintEvent(QPaintEvent*)
     QPainter(this).drawImage(0, 0, scaled);
 }
 
-void ImageControl::mousePressEvent(QMouseEvent*)
+namespace {
+// The control that took the last press that began a press sequence.
+QPointer<ImageControl> lastPressed;
+
+// Whether a press or release is the first or last of a sequence in which other mouse buttons may
+// be held: the pressed look is kept in one slot, taken at the first press and given back at the
+// last release.
+bool FirstOfSequence(const QMouseEvent* event)
 {
-    if (index >= 0)
-        Q_EMIT MouseDown(index);
+    return event->buttons() == event->button();
+}
+
+bool LastOfSequence(const QMouseEvent* event)
+{
+    return event->buttons() == Qt::NoButton;
+}
+} // namespace
+
+void ImageControl::mousePressEvent(QMouseEvent* event)
+{
+    if (index < 0 || !FirstOfSequence(event))
+        return;
+    ignoringPress = false;
+    lastPressed = this;
+    Q_EMIT MouseDown(index);
+}
+
+void ImageControl::mouseDoubleClickEvent(QMouseEvent* event)
+{
+    // Qt reports the second press of a quick pair as a double-click, wherever its first press
+    // went. It is ignored only when that first press was on a page since hidden; anywhere else it
+    // is one more click, as quick clicks on ZOOM + must each count.
+    if (lastPressed && lastPressed != this && !lastPressed->isVisible() && FirstOfSequence(event)) {
+        ignoringPress = true;
+        return;
+    }
+    mousePressEvent(event);
 }
 
 void ImageControl::mouseReleaseEvent(QMouseEvent* event)
 {
-    if (index < 0)
+    if (index < 0 || !LastOfSequence(event))
         return;
+    if (ignoringPress) {
+        ignoringPress = false;
+        return;
+    }
     // Qt delivers the release to the control that took the press, wherever the pointer is.
     Q_EMIT MouseUp(index);
     if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))

@@ -26,10 +26,14 @@ Q_SIGNALS:
 protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
     QImage picture;
     QImage scaled;
     int16_t index;
+    // A press that finished a double-click begun on another control: after a page change the
+    // second click of a double-click lands on a button of the new page, which must not act.
+    bool ignoringPress = false;
 };

@@ -7,6 +7,7 @@
 #include "ImageControl.h"
 #include "ImageEdit.h"
 #include "PhotoPageLayout.h"
+#include "SelectionFit.h"
 #include "SheetPageLayout.h"
 
 namespace {
@@ -67,12 +68,16 @@ void FrmMain::LayoutPhotoPage()
     if (l.SetsDefaultSelection) {
         Globals.DefaultSelectionWidth = l.DefaultSelectionWidth;
         Globals.DefaultSelectionHeight = l.DefaultSelectionHeight;
-        ImgEdit1->SelectRect(0, 0, Globals.DefaultSelectionWidth, Globals.DefaultSelectionHeight);
+        const SelectionRect fitted
+            = FitInPhoto({0, 0, Globals.DefaultSelectionWidth, Globals.DefaultSelectionHeight});
+        ImgEdit1->SelectRect(fitted.Left, fitted.Top, fitted.Width, fitted.Height);
     }
 }
 
 void FrmMain::BuildSheetPage()
 {
+    // A sheet left on show after a failure would let STAMPA print a stale photo.
+    auto clearOnFailure = qScopeGuard([this] { ImgEditFotoGruppo->ClearImage(); });
     const SheetPageLayout l
         = LayoutSheetPage(Width(), Height(), CaptionSize(LblFoto), DocumentKind);
     Place(Image1.at(19), l.Image1_19);
@@ -94,6 +99,7 @@ void FrmMain::BuildSheetPage()
     // after the running composition ends, so the sheet matches the last size asked for.
     if (composing) {
         composeAgain = true;
+        clearOnFailure.dismiss();
         return;
     }
     composing = true;
@@ -109,4 +115,5 @@ void FrmMain::BuildSheetPage()
         ComposeSheet(controls,
                      {DocumentKind, CopiesPerSheet, Globals.PhotoWidth, Globals.PhotoHeight});
     } while (composeAgain);
+    clearOnFailure.dismiss();
 }

@@ -15,6 +15,7 @@
 #include "PictureBox.h"
 #include "PictureFiles.h"
 #include "RuntimeError.h"
+#include "SelectionFit.h"
 
 namespace {
 QImage ClipboardPicture()
@@ -39,6 +40,12 @@ bool HasProportions(const QSize& picture, int32_t width, int32_t height)
         || std::abs(picture.width() / expectedWidth - 1) <= 0.01;
 }
 } // namespace
+
+SelectionRect FrmMain::FitInPhoto(SelectionRect requested) const
+{
+    return FitSelectionInPhoto(requested, ImgEdit1->ImagePixelWidth(), ImgEdit1->ImagePixelHeight(),
+                               Globals.DefaultSelectionWidth, Globals.DefaultSelectionHeight);
+}
 
 void FrmMain::ReadZoomBack()
 {
@@ -85,9 +92,10 @@ void FrmMain::ImgEdit1_SelectionDrawn(int32_t left, int32_t top, int32_t width, 
     const int32_t defaultWidth = Globals.DefaultSelectionWidth;
     const int32_t defaultHeight = Globals.DefaultSelectionHeight;
     if (width == 0 || height == 0) {
-        SelectionWidth = defaultWidth;
-        SelectionHeight = defaultHeight;
-        ImgEdit1->SelectRect(0, 0, SelectionWidth, SelectionHeight);
+        const SelectionRect fitted = FitInPhoto({0, 0, defaultWidth, defaultHeight});
+        SelectionWidth = fitted.Width;
+        SelectionHeight = fitted.Height;
+        ImgEdit1->SelectRect(fitted.Left, fitted.Top, SelectionWidth, SelectionHeight);
         return;
     }
     if (width != SelectionWidth || height != SelectionHeight) {
@@ -105,7 +113,11 @@ void FrmMain::ImgEdit1_SelectionDrawn(int32_t left, int32_t top, int32_t width, 
             SelectionWidth = width;
             SelectionHeight = ToInt32(double(defaultHeight) / double(defaultWidth) * width);
         }
-        ImgEdit1->SelectRect(left, top, SelectionWidth, SelectionHeight);
+        // Cut by the photo's edge, the selection would lose the document's proportions.
+        const SelectionRect fitted = FitInPhoto({left, top, SelectionWidth, SelectionHeight});
+        SelectionWidth = fitted.Width;
+        SelectionHeight = fitted.Height;
+        ImgEdit1->SelectRect(fitted.Left, fitted.Top, SelectionWidth, SelectionHeight);
     }
     ImgEdit1->CopySelection();
     PictAnteprima->SetPicture(ClipboardPicture());

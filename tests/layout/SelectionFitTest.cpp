@@ -1,0 +1,52 @@
+#include "SelectionFit.h"
+
+#include <gtest/gtest.h>
+
+void PrintTo(const SelectionRect& r, std::ostream* os)
+{
+    *os << r.Left << "," << r.Top << " " << r.Width << "x" << r.Height;
+}
+
+TEST(SelectionFit, KeepsTheSelectionWhollyInsideThePhotoInItsProportions)
+{
+    // A 400 x 500 photo and the passport's default selection, 106 x 138.
+    const struct
+    {
+        const char* what;
+        SelectionRect requested;
+        SelectionRect expected;
+    } cases[] = {
+        {"inside: unchanged", {10, 20, 231, 301}, {10, 20, 231, 301}},
+        {"touching the corner: unchanged", {169, 199, 231, 301}, {169, 199, 231, 301}},
+        {"past the right edge: moved left", {300, 20, 231, 301}, {169, 20, 231, 301}},
+        {"past the bottom edge: moved up", {10, 400, 231, 301}, {10, 199, 231, 301}},
+        {"past the top-left: moved in", {-30, -5, 231, 301}, {0, 0, 231, 301}},
+        // Taller than the photo: the photo's height, the width in proportion (106 / 138 x 500 =
+        // 384.06), centred on the request (38.5 to the right of it) and then moved inside.
+        {"taller, centred on the request", {-30, -50, 461, 600}, {8, 0, 384, 500}},
+        {"taller, off to the left", {-50, 0, 461, 600}, {0, 0, 384, 500}},
+        {"taller, off to the right", {200, 100, 461, 600}, {16, 0, 384, 500}},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(FitSelectionInPhoto(c.requested, 400, 500, 106, 138), c.expected) << c.what;
+}
+
+TEST(SelectionFit, TheLargestFittingRectangleKeepsTheProportionsOnEitherSide)
+{
+    // A wide photo limits the height, a narrow one the width.
+    const SelectionRect wide = FitSelectionInPhoto({0, 0, 1060, 1380}, 2000, 300, 106, 138);
+    EXPECT_EQ(wide, (SelectionRect {415, 0, 230, 300})); // 106 / 138 x 300 = 230.43
+    const SelectionRect narrow = FitSelectionInPhoto({0, 0, 1060, 1380}, 200, 2000, 106, 138);
+    EXPECT_EQ(narrow, (SelectionRect {0, 560, 200, 260})); // 138 / 106 x 200 = 260.38
+    // The licence's proportions on a square photo: its full height, 213 / 236 x 250 = 225.6 wide.
+    EXPECT_EQ(FitSelectionInPhoto({5, 5, 300, 300}, 250, 250, 213, 236),
+              (SelectionRect {24, 0, 226, 250}));
+}
+
+TEST(SelectionFit, NothingToFitLeavesTheRequestAlone)
+{
+    const SelectionRect r {7, 8, 50, 60};
+    EXPECT_EQ(FitSelectionInPhoto(r, 0, 0, 106, 138), r);
+    EXPECT_EQ(FitSelectionInPhoto(r, 400, 500, 0, 138), r);
+    EXPECT_EQ(FitSelectionInPhoto({7, 8, 0, 0}, 400, 500, 106, 138), (SelectionRect {7, 8, 0, 0}));
+}
