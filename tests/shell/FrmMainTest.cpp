@@ -106,20 +106,25 @@ TEST(Dispatcher, DocumentButtonsSetTheDocumentAndShowThePhotoPage)
     const struct
     {
         int16_t index;
+        double widthMm;
+        double heightMm;
         double width;
         double height;
         int32_t copies;
         int16_t kind;
     } cases[] = {
-        {20, 27 / 25.4 * 100, 35 / 25.4 * 100, 8, 1},
-        {21, 40 / 25.4 * 100, 45 / 25.4 * 100, 6, 2},
-        {22, 54 / 25.4 * 100, 60 / 25.4 * 100, 2, 3},
+        {20, 27, 35, 106.2992126, 137.7952756, 8, 1},
+        {21, 40, 45, 157.4803150, 177.1653543, 6, 2},
+        {22, 54, 60, 212.5984252, 236.2204724, 2, 3},
     };
     for (const auto& c : cases) {
         LoadedWindow w;
         w.form.Image1_Click(c.index);
-        EXPECT_EQ(w.form.Globals.PhotoWidth, c.width);
-        EXPECT_EQ(w.form.Globals.PhotoHeight, c.height);
+        EXPECT_NEAR(w.form.Globals.PhotoWidth, c.width, 1e-7);
+        EXPECT_NEAR(w.form.Globals.PhotoHeight, c.height, 1e-7);
+        // To the last bit as the division comes first.
+        EXPECT_EQ(w.form.Globals.PhotoWidth, c.widthMm / 25.4 * 100);
+        EXPECT_EQ(w.form.Globals.PhotoHeight, c.heightMm / 25.4 * 100);
         EXPECT_EQ(w.form.CopiesPerSheet, c.copies);
         EXPECT_EQ(w.form.DocumentKind, c.kind);
         EXPECT_EQ(w.form.CurrentPage, 1);
@@ -128,8 +133,6 @@ TEST(Dispatcher, DocumentButtonsSetTheDocumentAndShowThePhotoPage)
         EXPECT_EQ(w.form.LblLuminosita->text(), "0");
         EXPECT_EQ(w.form.LblContrasto->text(), "0");
     }
-    EXPECT_NEAR(27 / 25.4 * 100, 106.2992, 0.0001);
-    EXPECT_NEAR(35 / 25.4 * 100, 137.7953, 0.0001);
 }
 
 TEST(Dispatcher, BackButtonsGoBackOnePage)
@@ -165,8 +168,17 @@ TEST(Dispatcher, GuardedButtonsDoNothingWithoutAPhoto)
 
 TEST(Dispatcher, ExitButtonsEndTheProgramFromAnyPage)
 {
-    for (int16_t index : {9, 17, 18}) {
+    const std::pair<int16_t, int16_t> exits[] = {{0, 9}, {1, 17}, {2, 18}};
+    for (const auto& [page, index] : exits) {
         LoadedWindow w;
+        w.PrepareSheet();
+        if (page >= 1)
+            w.form.Image1_Click(20);
+        if (page == 2) {
+            w.form.CurrentPage = 2;
+            w.form.ShowPage();
+        }
+        ASSERT_TRUE(w.PageShown(page));
         QSignalSpy ended(&w.form, &FrmMain::ProgramEnded);
         w.form.LblLuminosita->setText("+2");
         w.form.Image1_Click(index);
@@ -187,11 +199,25 @@ TEST(Readouts, WriteAPlusBeforePositiveValues)
 TEST(PictureButtons, ShowTheirFilesAndThePressedLook)
 {
     LoadedWindow w;
+    const std::pair<int16_t, const char*> files[] = {
+        {20, "passaporto.jpg"},  {21, "cartaidentita.jpg"}, {22, "patente.jpg"},
+        {9, "esci.jpg"},         {19, "indietro.jpg"},      {16, "stampa.jpg"},
+        {18, "esci.jpg"},        {4, "Lumi_UP.jpg"},        {3, "Lumi_DW.jpg"},
+        {0, "Contrasto_UP.jpg"}, {5, "Contrasto_DW.jpg"},   {6, "apri.jpg"},
+        {1, "ZoomUp.jpg"},       {2, "ZoomDown.jpg"},       {13, "ok.jpg"},
+        {10, "indietro.jpg"},    {17, "esci.jpg"},
+    };
+    for (const auto& [index, file] : files)
+        EXPECT_EQ(w.form.Image1.at(index)->Picture(),
+                  LoadPicture(w.folder.Path(QStringLiteral("CacheBottoni/") + file)))
+            << index;
+    // Each pair of opposite buttons has pictures of its own.
+    for (const auto& [up, down] : {std::pair {1, 2}, {4, 3}, {0, 5}})
+        EXPECT_NE(w.form.Image1.at(up)->Picture(), w.form.Image1.at(down)->Picture());
+
     const QImage own = LoadPicture(w.folder.Path("CacheBottoni/passaporto.jpg"));
     const QImage pressed = LoadPicture(w.folder.Path("CacheBottoni/buttonvoid.jpg"));
     ImageControl* button = w.form.Image1.at(20);
-    EXPECT_EQ(button->Picture(), own);
-    EXPECT_EQ(w.form.Image1.at(17)->Picture(), LoadPicture(w.folder.Path("CacheBottoni/esci.jpg")));
 
     for (Qt::MouseButton mouse : {Qt::LeftButton, Qt::RightButton}) {
         QTest::mousePress(button, mouse);

@@ -1,4 +1,7 @@
+#include <cmath>
+
 #include <QAbstractItemView>
+#include <QAbstractScrollArea>
 #include <QClipboard>
 #include <QFileDialog>
 #include <QGuiApplication>
@@ -25,6 +28,22 @@ QImage Photo(int width, int height)
         for (int x = 0; x < width; ++x)
             photo.setPixel(x, y, qRgb((x * 7) % 256, (y * 5) % 256, (x + y) % 256));
     return photo;
+}
+
+// The size of a photo whose fitted zoom in a viewport of the given height is exactly an even
+// number and a half, such as 42.5: read back half to even it gives 42, half away from zero 43.
+// Its width never limits the fit.
+QSize PhotoFittedAtAHalf(QSize viewport, int* evenZoom)
+{
+    for (int height = viewport.height() + 1; height < 20 * viewport.height(); ++height) {
+        const float zoom = float(double(viewport.height()) / height * 100);
+        if (zoom - std::floor(zoom) == 0.5f && int(zoom) % 2 == 0) {
+            *evenZoom = int(zoom);
+            return {std::max(1, height * viewport.width() / viewport.height() / 2), height};
+        }
+    }
+    ADD_FAILURE() << "no height gives a zoom of an even number and a half";
+    return {};
 }
 
 struct PhotoPage
@@ -106,12 +125,17 @@ TEST(OpenPhoto, ShowsTheDialogWithItsSettingsAndListsOnlyJpgNames)
 TEST(OpenPhoto, ShowsThePhotoFittedAndReadsItsZoomBack)
 {
     PhotoPage page;
-    const QString path = page.SavePhoto("ritratto.jpg", Photo(1200, 1600));
+    int evenZoom = 0;
+    const QSize viewport
+        = page.form.ImgEdit1->findChild<QAbstractScrollArea*>()->maximumViewportSize();
+    const QSize size = PhotoFittedAtAHalf(viewport, &evenZoom);
+    const QString path = page.SavePhoto("ritratto.jpg", Photo(size.width(), size.height()));
     page.Open(path);
     EXPECT_TRUE(page.form.ImgEdit1->HasImage());
     EXPECT_EQ(page.form.PhotoPath, path);
     EXPECT_EQ(page.form.ChosenFile, path);
-    EXPECT_EQ(page.form.ZoomPercent, qRound(page.form.ImgEdit1->ViewZoom()));
+    EXPECT_EQ(page.form.ImgEdit1->ViewZoom(), evenZoom + 0.5f);
+    EXPECT_EQ(page.form.ZoomPercent, evenZoom); // half to even
     EXPECT_EQ(page.form.LblZoom->text(), QString::number(page.form.ZoomPercent));
     // The layout set a default selection of the passport's proportions at the top-left corner.
     EXPECT_GT(page.form.Globals.DefaultSelectionWidth, 0);
@@ -124,14 +148,21 @@ TEST(OpenPhoto, CancelKeepsThePhotoAndLaysThePageOutAgain)
     PhotoPage page;
     const QString path = page.SavePhoto("ritratto.jpg", Photo(600, 800));
     page.Open(path);
+    const int16_t fitted = page.form.ZoomPercent;
+    const QRect defaultSelection = page.form.ImgEdit1->Selection();
     page.form.ZoomPercent = 321;
+    page.form.LblZoom->setText("321");
+    page.form.ImgEdit1->SelectRect(50, 60, 70, 80);
     page.form.Brightness = 4;
     WhenModal([](QWidget* modal) { static_cast<QDialog*>(modal)->reject(); });
     page.form.Image1_Click(6);
     EXPECT_TRUE(page.form.ImgEdit1->HasImage());
     EXPECT_EQ(page.form.PhotoPath, path);
     EXPECT_EQ(page.form.ChosenFile, "");
-    EXPECT_NE(page.form.ZoomPercent, 321); // read back from the shown photo
+    // The zoom is read back from the shown photo, and the layout puts the default selection back.
+    EXPECT_EQ(page.form.ZoomPercent, fitted);
+    EXPECT_EQ(page.form.LblZoom->text(), QString::number(fitted));
+    EXPECT_EQ(page.form.ImgEdit1->Selection(), defaultSelection);
     EXPECT_EQ(page.form.LblLuminosita->text(), "+4");
 
     // Once cancelling reports an error (as the print dialog leaves it), a cancel changes nothing.
@@ -454,4 +485,30 @@ TEST(Ok, BackFromTheSheetThePreviewIsStillTheUsersSelection)
     f.Image1_Click(13);
     EXPECT_EQ(f.CurrentPage, 2);
     EXPECT_EQ(QImage(page.folder.Path("FotoAppoggio.bmp")).size(), QSize(212, 276));
+}
+
+TEST(PhotoPage, PhotoZoomAndToneSurviveGoingBackAndChoosingAnotherDocument)
+{
+    PhotoPage page;
+    FrmMain& f = page.form;
+    f.PhotoPath = page.ShowLossless(Photo(600, 800), 106, 138);
+    f.ImgEdit1_SelectionDrawn(100, 100, 212, 276);
+    for (int16_t step : {4, 4, 4, 5, 1, 1})
+        f.Image1_Click(step);
+    ASSERT_EQ(f.Brightness, 3);
+    ASSERT_EQ(f.Contrast, -1);
+    const int16_t zoom = f.ZoomPercent;
+    const float shownZoom = f.ImgEdit1->ViewZoom();
+
+    f.Image1_Click(10);
+    f.Image1_Click(21);
+    EXPECT_EQ(f.CurrentPage, 1);
+    EXPECT_EQ(f.Brightness, 3);
+    EXPECT_EQ(f.Contrast, -1);
+    EXPECT_EQ(f.ZoomPercent, zoom);
+    EXPECT_EQ(f.ImgEdit1->ViewZoom(), shownZoom);
+    EXPECT_EQ(f.LblLuminosita->text(), "+3");
+    EXPECT_EQ(f.LblContrasto->text(), "-1");
+    EXPECT_EQ(f.LblZoom->text(), QString::number(zoom));
+    EXPECT_EQ(f.ImgEdit1->ImagePixelWidth(), 600);
 }
