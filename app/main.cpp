@@ -5,6 +5,7 @@
 #include "Fonts.h"
 #include "FrmMain.h"
 #include "FrmSplash.h"
+#include "Language.h"
 #include "RuntimeError.h"
 
 int main(int argc, char** argv)
@@ -12,6 +13,7 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Orvella"));
     QApplication::setApplicationVersion(QStringLiteral(ORVELLA_VERSION));
+    InstallTranslators();
     InstallFontSubstitutes();
 
     std::unique_ptr<FrmMain> main;

@@ -20,7 +20,9 @@ void CommonDialog::Cancelled()
 
 void CommonDialog::ShowOpen()
 {
-    const QString description = Filter.section(QLatin1Char('|'), 0, 0);
+    // The filter is shown in the user's language; its pattern stays as set.
+    const QString shown = tr(Filter.toUtf8().constData());
+    const QString description = shown.section(QLatin1Char('|'), 0, 0);
     const QString pattern = Filter.section(QLatin1Char('|'), 1, 1);
 
     QFileDialog dialog(owner, DialogTitle, InitDir);
