@@ -1,11 +1,17 @@
 #include "CommonDialog.h"
 
 #include <QFileDialog>
+#include <QGridLayout>
 #include <QPrintDialog>
 #include <QPrinter>
 
+#include "PhotoPreview.h"
 #include "PrinterRuntime.h"
 #include "RuntimeError.h"
+
+namespace {
+constexpr QSize OpenDialogSize(900, 480);
+}
 
 CommonDialog::CommonDialog(QWidget* owner)
     : QObject(owner)
@@ -35,6 +41,14 @@ void CommonDialog::ShowOpen()
         description.section(QLatin1Char('('), 0, 0).trimmed(), pattern.toLower()));
     if (!FileName.isEmpty())
         dialog.selectFile(FileName);
+
+    // The preview stands beside the list of files; the dialog grows so the list keeps its room.
+    if (auto* grid = qobject_cast<QGridLayout*>(dialog.layout())) {
+        auto* preview = new PhotoPreview(&dialog);
+        grid->addWidget(preview, 1, grid->columnCount());
+        connect(&dialog, &QFileDialog::currentChanged, preview, &PhotoPreview::ShowFile);
+        dialog.resize(dialog.sizeHint().expandedTo(OpenDialogSize));
+    }
 
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
         Cancelled();
