@@ -35,6 +35,8 @@ void CommonDialog::ShowOpen()
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(Flags & OfnFileMustExist ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
+    // Names only: the detail view writes its dates in the system's language, not in Italian.
+    dialog.setViewMode(QFileDialog::List);
     // Without CaseSensitive the pattern matches names in any letter case.
     dialog.setFilter(QDir::AllEntries | QDir::AllDirs | QDir::NoDotAndDotDot);
     dialog.setNameFilter(QStringLiteral("%1 (%2)").arg(
