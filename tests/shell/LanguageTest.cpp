@@ -10,6 +10,8 @@
 #include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
+#include <QProcess>
+#include <QTemporaryDir>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -172,4 +174,29 @@ TEST(Italian, ErrorBoxesDescribeTheFaultInItalianUnderTheirNumber)
         EXPECT_EQ(seen.title, c.title) << c.name;
         EXPECT_EQ(seen.text, expected) << c.name;
     }
+}
+
+TEST(Italian, AFullDiskIsReportedAsSuch)
+{
+    Session s;
+    QTemporaryDir photos;
+    const QString photo = photos.filePath("p.jpg");
+    QFile file(photo);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(Jpeg(300, 400));
+    file.close();
+    s.Open(photo);
+    // A disk of one page, filled: the application folder has no room left for the working file.
+    if (QProcess::execute("mount", {"-t", "tmpfs", "-o", "size=4k", "tmpfs", s.folder.Root()}) != 0)
+        GTEST_SKIP() << "a small disk cannot be mounted here";
+    QFile filler(s.folder.Path("pieno"));
+    filler.open(QIODevice::WriteOnly);
+    while (filler.write(QByteArray(1024, 'x')) > 0 && filler.flush()) { }
+    filler.close();
+    const SeenMessage seen = s.Click(13);
+    QProcess::execute("umount", {s.folder.Root()});
+    EXPECT_EQ(seen.title, "75");
+    EXPECT_EQ(seen.text,
+              QStringLiteral("Impossibile scrivere %1: spazio esaurito sul dispositivo.")
+                  .arg(s.folder.Path("FotoAppoggio.bmp")));
 }
