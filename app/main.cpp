@@ -5,12 +5,14 @@
 #include "Fonts.h"
 #include "FrmMain.h"
 #include "FrmSplash.h"
+#include "Language.h"
 
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Orvella"));
     QApplication::setApplicationVersion(QStringLiteral(ORVELLA_VERSION));
+    InstallTranslators();
     InstallFontSubstitutes();
 
     std::unique_ptr<FrmMain> main;

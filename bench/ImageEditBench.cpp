@@ -1,10 +1,12 @@
 #include <algorithm>
 #include <cmath>
+#include <cstdio>
 #include <cstdlib>
 #include <random>
 
 #include <QApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QImage>
 #include <QImageReader>
@@ -12,6 +14,9 @@
 #include <benchmark/benchmark.h>
 
 #include "ImageEdit.h"
+#include "PhotoPreview.h"
+
+#include <jpeglib.h>
 
 namespace {
 
@@ -79,8 +84,56 @@ void BM_DecodeOnly(benchmark::State& state)
     }
 }
 
+// The open dialog's preview of the highlighted photo, as its preview box decodes it.
+void BM_PreviewThumbnail(benchmark::State& state)
+{
+    const QString path = PhotoFile();
+    for (auto _ : state)
+        benchmark::DoNotOptimize(DecodeThumbnail(path, QSize(238, 238)));
+}
+
+// libjpeg-turbo on its own, decoding at 1/8 of the size: the floor any preview could reach.
+void BM_PreviewLibjpeg(benchmark::State& state)
+{
+    const QString path = PhotoFile();
+    QFile file(path);
+    file.open(QIODevice::ReadOnly);
+    const QByteArray data = file.readAll();
+    for (auto _ : state) {
+        jpeg_decompress_struct decoder;
+        jpeg_error_mgr errors;
+        decoder.err = jpeg_std_error(&errors);
+        jpeg_create_decompress(&decoder);
+        jpeg_mem_src(&decoder, reinterpret_cast<const unsigned char*>(data.constData()),
+                     static_cast<unsigned long>(data.size()));
+        jpeg_read_header(&decoder, TRUE);
+        decoder.scale_num = 1;
+        decoder.scale_denom = 8;
+        jpeg_start_decompress(&decoder);
+        QImage thumbnail(int(decoder.output_width), int(decoder.output_height),
+                         QImage::Format_RGB888);
+        while (decoder.output_scanline < decoder.output_height) {
+            JSAMPROW row = thumbnail.scanLine(int(decoder.output_scanline));
+            jpeg_read_scanlines(&decoder, &row, 1);
+        }
+        jpeg_finish_decompress(&decoder);
+        jpeg_destroy_decompress(&decoder);
+        benchmark::DoNotOptimize(thumbnail);
+    }
+}
+
 } // namespace
 
+BENCHMARK(BM_PreviewThumbnail)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime()
+    ->Repetitions(9)
+    ->ReportAggregatesOnly(true);
+BENCHMARK(BM_PreviewLibjpeg)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime()
+    ->Repetitions(9)
+    ->ReportAggregatesOnly(true);
 BENCHMARK(BM_ShowImage)
     ->Unit(benchmark::kMillisecond)
     ->UseRealTime()

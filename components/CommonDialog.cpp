@@ -1,11 +1,17 @@
 #include "CommonDialog.h"
 
 #include <QFileDialog>
+#include <QGridLayout>
 #include <QPrintDialog>
 #include <QPrinter>
 
+#include "PhotoPreview.h"
 #include "PrinterRuntime.h"
 #include "RuntimeError.h"
+
+namespace {
+constexpr QSize OpenDialogSize(900, 480);
+}
 
 CommonDialog::CommonDialog(QWidget* owner)
     : QObject(owner)
@@ -20,19 +26,31 @@ void CommonDialog::Cancelled()
 
 void CommonDialog::ShowOpen()
 {
-    const QString description = Filter.section(QLatin1Char('|'), 0, 0);
+    // The filter is shown in the user's language; its pattern stays as set.
+    const QString shown = tr(Filter.toUtf8().constData());
+    const QString description = shown.section(QLatin1Char('|'), 0, 0);
     const QString pattern = Filter.section(QLatin1Char('|'), 1, 1);
 
     QFileDialog dialog(owner, DialogTitle, InitDir);
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(Flags & OfnFileMustExist ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
+    // Names only: the detail view writes its dates in the system's language, not in Italian.
+    dialog.setViewMode(QFileDialog::List);
     // Without CaseSensitive the pattern matches names in any letter case.
     dialog.setFilter(QDir::AllEntries | QDir::AllDirs | QDir::NoDotAndDotDot);
     dialog.setNameFilter(QStringLiteral("%1 (%2)").arg(
         description.section(QLatin1Char('('), 0, 0).trimmed(), pattern.toLower()));
     if (!FileName.isEmpty())
         dialog.selectFile(FileName);
+
+    // The preview stands beside the list of files; the dialog grows so the list keeps its room.
+    if (auto* grid = qobject_cast<QGridLayout*>(dialog.layout())) {
+        auto* preview = new PhotoPreview(&dialog);
+        grid->addWidget(preview, 1, grid->columnCount());
+        connect(&dialog, &QFileDialog::currentChanged, preview, &PhotoPreview::ShowFile);
+        dialog.resize(dialog.sizeHint().expandedTo(OpenDialogSize));
+    }
 
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
         Cancelled();

@@ -1,9 +1,11 @@
 #include "ImageEdit.h"
 
 #include <QClipboard>
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QImageWriter>
+#include <QLocale>
 #include <QPainter>
 #include <QResizeEvent>
 #include <QSaveFile>
@@ -29,9 +31,10 @@ constexpr double PrintedPixelsPerInch = 100;
 
 QString Millimetres(const QSizeF& inches)
 {
+    const QLocale locale;
     return QStringLiteral("%1 x %2 mm")
-        .arg(inches.width() * 25.4, 0, 'f', 1)
-        .arg(inches.height() * 25.4, 0, 'f', 1);
+        .arg(locale.toString(inches.width() * 25.4, 'f', 1),
+             locale.toString(inches.height() * 25.4, 'f', 1));
 }
 
 // The part of the paper the printer can reach, in device pixels.
@@ -185,17 +188,20 @@ void ImageEdit::CopySelection()
 {
     const QRect selection = view->Selection();
     if (selection.isEmpty())
-        Raise(ErrorNumber::InvalidProcedureCall, QStringLiteral("Nothing is selected to copy"));
+        Raise(ErrorNumber::InvalidProcedureCall,
+              QCoreApplication::translate("RuntimeError", "Nothing is selected to copy"));
     QGuiApplication::clipboard()->setImage(shown.copy(selection));
 }
 
 void ImageEdit::PasteAt(int32_t left, int32_t top)
 {
     if (!HasImage())
-        Raise(ErrorNumber::InvalidProcedureCall, QStringLiteral("No image to paste into"));
+        Raise(ErrorNumber::InvalidProcedureCall,
+              QCoreApplication::translate("RuntimeError", "No image to paste into"));
     const QImage picture = QGuiApplication::clipboard()->image();
     if (picture.isNull())
-        Raise(ErrorNumber::InvalidPicture, QStringLiteral("The clipboard holds no picture"));
+        Raise(ErrorNumber::InvalidPicture,
+              QCoreApplication::translate("RuntimeError", "The clipboard holds no picture"));
     EndPaste();
     paste = PlacedPicture {picture.convertToFormat(QImage::Format_RGB32), QPoint(left, top)};
     ComposeShown();
@@ -232,9 +238,11 @@ void ImageEdit::SetMarkKind(int32_t kind)
 void ImageEdit::DrawMark(int32_t left, int32_t top, int32_t width, int32_t height)
 {
     if (markMode != MarksOn)
-        Raise(ErrorNumber::InvalidProcedureCall, QStringLiteral("Marks are not switched on"));
+        Raise(ErrorNumber::InvalidProcedureCall,
+              QCoreApplication::translate("RuntimeError", "Marks are not switched on"));
     if (!HasImage())
-        Raise(ErrorNumber::InvalidProcedureCall, QStringLiteral("No image to mark"));
+        Raise(ErrorNumber::InvalidProcedureCall,
+              QCoreApplication::translate("RuntimeError", "No image to mark"));
     const QPoint from(left, top);
     const QPoint to(ToInt32(int64_t(left) + width), ToInt32(int64_t(top) + height));
     marks.append(Mark {MarkPixels(from, to, markWidth), MarkColour(markKind)});
@@ -253,7 +261,8 @@ void ImageEdit::SaveImageAs(const QString& path, int16_t kind)
 {
     RequireArgument(kind == JpegFile);
     if (!HasImage())
-        Raise(ErrorNumber::InvalidPicture, QStringLiteral("No image to save as %1").arg(path));
+        Raise(ErrorNumber::InvalidPicture,
+              QCoreApplication::translate("RuntimeError", "No image to save as %1").arg(path));
     QImage picture = shown;
     picture.setDotsPerMeterX(SavedDotsPerMeter);
     picture.setDotsPerMeterY(SavedDotsPerMeter);
@@ -263,20 +272,24 @@ void ImageEdit::SaveImageAs(const QString& path, int16_t kind)
     writer.setQuality(SavedQuality);
     if (!file.open(QIODevice::WriteOnly))
         Raise(ErrorNumber::PathFileAccess,
-              QStringLiteral("Path/File access error: cannot write %1 (%2)")
-                  .arg(path, file.errorString()));
+              QCoreApplication::translate("RuntimeError",
+                                          "Path/File access error: cannot write %1 (%2)")
+                  .arg(path, FileErrorReason(file.errorString())));
     if (!writer.write(picture) || !file.commit())
         Raise(ErrorNumber::PathFileAccess,
-              QStringLiteral("Path/File access error: cannot write %1 (%2)")
+              QCoreApplication::translate("RuntimeError",
+                                          "Path/File access error: cannot write %1 (%2)")
                   .arg(path,
-                       writer.error() != QImageWriter::UnknownError ? writer.errorString()
-                                                                    : file.errorString()));
+                       writer.error() != QImageWriter::UnknownError
+                           ? writer.errorString()
+                           : FileErrorReason(file.errorString())));
 }
 
 void ImageEdit::PrintImage(int16_t)
 {
     if (!HasImage())
-        Raise(ErrorNumber::InvalidPicture, QStringLiteral("No image to print"));
+        Raise(ErrorNumber::InvalidPicture,
+              QCoreApplication::translate("RuntimeError", "No image to print"));
     RuntimePrinter& printer = CurrentPrinter();
     QPrinter& device = printer.Device();
     if (device.printerState() != QPrinter::Active) {
@@ -292,8 +305,10 @@ void ImageEdit::PrintImage(int16_t)
         = PlaceOnPaper(sheet, device.pageLayout().fullRectPixels(resolution).size(), printable);
     if (!placement)
         Raise(ErrorNumber::PrinterError,
-              QStringLiteral("Printer error: the sheet (%1) does not fit the paper of %2 (%3 "
-                             "printable)")
+              QCoreApplication::translate(
+                  "RuntimeError",
+                  "Printer error: the sheet (%1) does not fit the paper of %2 (%3 "
+                  "printable)")
                   .arg(Millimetres(sheet / resolution), printer.DeviceName(),
                        Millimetres(printable.size() / resolution)));
 
@@ -308,7 +323,8 @@ void ImageEdit::PrintImage(int16_t)
     if (device.printerState() == QPrinter::Error) {
         printer.KillDoc();
         Raise(ErrorNumber::PrinterError,
-              QStringLiteral("Printer error: %1 failed to print the sheet")
+              QCoreApplication::translate("RuntimeError",
+                                          "Printer error: %1 failed to print the sheet")
                   .arg(printer.DeviceName()));
     }
 }

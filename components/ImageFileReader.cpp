@@ -3,6 +3,7 @@
 #include <cstdlib>
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
@@ -19,7 +20,9 @@ constexpr size_t HugePage = size_t(2) << 20;
 [[noreturn]] void RaiseInvalidPicture(const QString& path, const QString& reason)
 {
     Raise(ErrorNumber::InvalidPicture,
-          QStringLiteral("Invalid picture: %1 (%2)").arg(path, reason));
+          QCoreApplication::translate("RuntimeError",
+                                      "Invalid picture: %1 (%2). Choose another photo.")
+              .arg(path, reason));
 }
 
 // Qt's default limit refuses the 48-megapixel photos that phones take.
@@ -55,10 +58,11 @@ QImage HugePageImage(QSize size, QImage::Format format)
 ImageFile ReadImageFile(const QString& path)
 {
     if (path.isEmpty() || !QFileInfo::exists(path))
-        Raise(ErrorNumber::FileNotFound, QStringLiteral("File not found: %1").arg(path));
+        Raise(ErrorNumber::FileNotFound,
+              QCoreApplication::translate("RuntimeError", "File not found: %1").arg(path));
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        RaiseInvalidPicture(path, file.errorString());
+        RaiseInvalidPicture(path, FileErrorReason(file.errorString()));
     QByteArray data = file.readAll();
     QBuffer buffer(&data);
     buffer.open(QIODevice::ReadOnly);
@@ -69,13 +73,16 @@ ImageFile ReadImageFile(const QString& path)
     if (!size.isValid())
         RaiseInvalidPicture(path, reader.errorString());
     if (qint64(size.width()) * size.height() * 4 > qint64(MaximumDecodedMegabytes) << 20)
-        RaiseInvalidPicture(path,
-                            QStringLiteral("too large: %1 x %2 pixels, more than %3 MB decoded")
-                                .arg(size.width())
-                                .arg(size.height())
-                                .arg(MaximumDecodedMegabytes));
+        RaiseInvalidPicture(
+            path,
+            QCoreApplication::translate("RuntimeError",
+                                        "too large: %1 x %2 pixels, more than %3 MB decoded")
+                .arg(size.width())
+                .arg(size.height())
+                .arg(MaximumDecodedMegabytes));
     if (reader.format() == "jpeg" && !JpegReachesEnd(data))
-        RaiseInvalidPicture(path, QStringLiteral("the file is truncated"));
+        RaiseInvalidPicture(path,
+                            QCoreApplication::translate("RuntimeError", "the file is truncated"));
 
     AllowLargePictures();
     ImageFile loaded;

@@ -20,7 +20,8 @@ void ReleasePrinter()
 
 [[noreturn]] void PrinterFailed(const QString& what)
 {
-    Raise(ErrorNumber::PrinterError, QStringLiteral("Printer error: %1").arg(what));
+    Raise(ErrorNumber::PrinterError,
+          QCoreApplication::translate("RuntimeError", "Printer error: %1").arg(what));
 }
 } // namespace
 
@@ -47,7 +48,8 @@ void RuntimePrinter::SetCopies(int16_t copies)
 {
     if (copies < 1)
         Raise(ErrorNumber::InvalidProcedureCall,
-              QStringLiteral("Invalid procedure call: %1 copies").arg(copies));
+              QCoreApplication::translate("RuntimeError", "Invalid procedure call: %1 copies")
+                  .arg(copies));
     device->setCopyCount(copies);
 }
 
@@ -60,12 +62,15 @@ QPainter& RuntimePrinter::NewPage()
 {
     if (document) {
         if (!device->newPage())
-            PrinterFailed(QStringLiteral("cannot start a new page on %1").arg(DeviceName()));
+            PrinterFailed(
+                QCoreApplication::translate("RuntimeError", "cannot start a new page on %1")
+                    .arg(DeviceName()));
         return *document;
     }
     auto painter = std::make_unique<QPainter>();
     if (!painter->begin(device.get()))
-        PrinterFailed(QStringLiteral("cannot start printing on %1").arg(DeviceName()));
+        PrinterFailed(QCoreApplication::translate("RuntimeError", "cannot start printing on %1")
+                          .arg(DeviceName()));
     document = std::move(painter);
     return *document;
 }
@@ -77,7 +82,9 @@ void RuntimePrinter::EndDoc()
     const bool ended = document->end();
     document.reset();
     if (!ended || device->printerState() == QPrinter::Error)
-        PrinterFailed(QStringLiteral("the document could not be sent to %1").arg(DeviceName()));
+        PrinterFailed(
+            QCoreApplication::translate("RuntimeError", "the document could not be sent to %1")
+                .arg(DeviceName()));
 }
 
 void RuntimePrinter::KillDoc()
@@ -96,7 +103,8 @@ RuntimePrinter& CurrentPrinter()
         if (queue.isNull()) {
             const QList<QPrinterInfo> installed = Printers();
             if (installed.isEmpty())
-                PrinterFailed(QStringLiteral("no printer is installed"));
+                PrinterFailed(
+                    QCoreApplication::translate("RuntimeError", "no printer is installed"));
             queue = installed.constFirst();
         }
         MakeCurrentPrinter(queue);

@@ -1,5 +1,7 @@
 #include "RuntimeError.h"
 
+#include <QCoreApplication>
+
 RuntimeError::RuntimeError(int number, const QString& description)
     : std::runtime_error(description.toStdString())
     , number(number)
@@ -10,29 +12,30 @@ QString StandardDescription(int number)
 {
     switch (number) {
     case ErrorNumber::InvalidProcedureCall:
-        return QStringLiteral("Invalid procedure call or argument");
+        return QCoreApplication::translate("RuntimeError", "Invalid procedure call or argument");
     case ErrorNumber::Overflow:
-        return QStringLiteral("Overflow");
+        return QCoreApplication::translate("RuntimeError", "Overflow");
     case ErrorNumber::OutOfMemory:
-        return QStringLiteral("Out of memory");
+        return QCoreApplication::translate("RuntimeError", "Out of memory");
     case ErrorNumber::SubscriptOutOfRange:
-        return QStringLiteral("Subscript out of range");
+        return QCoreApplication::translate("RuntimeError", "Subscript out of range");
     case ErrorNumber::DivisionByZero:
-        return QStringLiteral("Division by zero");
+        return QCoreApplication::translate("RuntimeError", "Division by zero");
     case ErrorNumber::InternalError:
-        return QStringLiteral("Internal error");
+        return QCoreApplication::translate("RuntimeError", "Internal error");
     case ErrorNumber::FileNotFound:
-        return QStringLiteral("File not found");
+        return QCoreApplication::translate("RuntimeError", "File not found");
     case ErrorNumber::PathFileAccess:
-        return QStringLiteral("Path/File access error");
+        return QCoreApplication::translate("RuntimeError", "Path/File access error");
     case ErrorNumber::InvalidPicture:
-        return QStringLiteral("Invalid picture");
+        return QCoreApplication::translate("RuntimeError", "Invalid picture");
     case ErrorNumber::PrinterError:
-        return QStringLiteral("Printer error");
+        return QCoreApplication::translate("RuntimeError", "Printer error");
     case ErrorNumber::CancelSelected:
-        return QStringLiteral("Cancel was selected.");
+        return QCoreApplication::translate("RuntimeError", "Cancel was selected.");
     default:
-        return QStringLiteral("Application-defined or object-defined error");
+        return QCoreApplication::translate("RuntimeError",
+                                           "Application-defined or object-defined error");
     }
 }
 
@@ -44,4 +47,27 @@ void Raise(int number)
 void Raise(int number, const QString& description)
 {
     throw RuntimeError(number, description);
+}
+
+QString FileErrorReason(const QString& systemReason)
+{
+    // Qt words the commonest failures (no space, no permission, no such file) in the user's
+    // language itself; these others come in the C library's English.
+    static const char* const reasons[] = {
+        QT_TRANSLATE_NOOP("RuntimeError", "Read-only file system"),
+        QT_TRANSLATE_NOOP("RuntimeError", "Disk quota exceeded"),
+        QT_TRANSLATE_NOOP("RuntimeError", "Is a directory"),
+        QT_TRANSLATE_NOOP("RuntimeError", "Not a directory"),
+        QT_TRANSLATE_NOOP("RuntimeError", "File name too long"),
+        QT_TRANSLATE_NOOP("RuntimeError", "Input/output error"),
+    };
+    QString reason = systemReason;
+    for (const char* known : reasons) {
+        if (systemReason == QLatin1String(known))
+            reason = QCoreApplication::translate("RuntimeError", known);
+    }
+    // It follows a colon in the description.
+    if (!reason.isEmpty())
+        reason[0] = reason[0].toLower();
+    return reason;
 }

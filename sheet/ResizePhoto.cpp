@@ -4,6 +4,7 @@
 #include <memory>
 #include <vector>
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QImage>
 #include <QImageReader>
@@ -24,7 +25,7 @@ void InitialiseVips()
     [[maybe_unused]] static const bool initialised = [] {
         if (VIPS_INIT("orvella") != 0)
             Raise(ErrorNumber::InvalidPicture,
-                  QStringLiteral("Cannot start the image library: %1")
+                  QCoreApplication::translate("RuntimeError", "Cannot start the image library: %1")
                       .arg(QString::fromUtf8(vips_error_buffer())));
         // Every call resamples a new picture, so cached operations would only hold memory.
         vips_cache_set_max(0);
@@ -35,12 +36,14 @@ void InitialiseVips()
 QImage ReadPhoto(const QString& path)
 {
     if (!QFileInfo::exists(path))
-        Raise(ErrorNumber::FileNotFound, QStringLiteral("File not found: %1").arg(path));
+        Raise(ErrorNumber::FileNotFound,
+              QCoreApplication::translate("RuntimeError", "File not found: %1").arg(path));
     QImageReader reader(path);
     const QImage photo = reader.read();
     if (photo.isNull())
         Raise(ErrorNumber::InvalidPicture,
-              QStringLiteral("Invalid picture: %1 (%2)").arg(path, reader.errorString()));
+              QCoreApplication::translate("RuntimeError", "Invalid picture: %1 (%2)")
+                  .arg(path, reader.errorString()));
     return photo.convertToFormat(QImage::Format_RGB888);
 }
 
@@ -95,7 +98,8 @@ void WriteBmp(const QImage& image, const QString& path)
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly) || !image.save(&file, "BMP") || !file.commit())
         Raise(ErrorNumber::PathFileAccess,
-              QStringLiteral("Path/File access error: %1 (%2)").arg(path, file.errorString()));
+              QCoreApplication::translate("RuntimeError", "Path/File access error: %1 (%2)")
+                  .arg(path, FileErrorReason(file.errorString())));
 }
 } // namespace
 
@@ -108,13 +112,16 @@ void ResizePhoto(double PhotoWidth, double PhotoHeight)
     const int32_t targetHeight = ToInt32(PhotoHeight);
     if (targetWidth < 1 || targetHeight < 1)
         Raise(ErrorNumber::InvalidProcedureCall,
-              QStringLiteral("Invalid photo size: %1 x %2").arg(targetWidth).arg(targetHeight));
+              QCoreApplication::translate("RuntimeError", "Invalid photo size: %1 x %2")
+                  .arg(targetWidth)
+                  .arg(targetHeight));
     QImage resized;
     try {
         resized = Resample(photo, targetWidth, targetHeight);
     } catch (const vips::VError& e) {
         Raise(ErrorNumber::InvalidPicture,
-              QStringLiteral("Cannot resample %1: %2").arg(source, QString::fromUtf8(e.what())));
+              QCoreApplication::translate("RuntimeError", "Cannot resample %1: %2")
+                  .arg(source, QString::fromUtf8(e.what())));
     }
     WriteBmp(resized, destination);
 }

@@ -23,7 +23,9 @@ QImage ClipboardPicture()
     const QImage picture = QGuiApplication::clipboard()->image();
     if (picture.isNull())
         Raise(ErrorNumber::InvalidPicture,
-              QStringLiteral("Invalid picture: the clipboard holds no picture of the selection"));
+              QCoreApplication::translate(
+                  "RuntimeError",
+                  "Invalid picture: the clipboard holds no picture of the selection"));
     return picture;
 }
 
@@ -58,7 +60,7 @@ void FrmMain::OpenPhoto()
     CommonDialog1->InitDir = ApplicationFolder();
     CommonDialog1->DialogTitle = QStringLiteral("Carica Immagine");
     CommonDialog1->FileName = QString();
-    CommonDialog1->Filter = QStringLiteral("Image (*.jpg)|*.JPG");
+    CommonDialog1->Filter = QLatin1String(QT_TRANSLATE_NOOP("CommonDialog", "Image (*.jpg)|*.JPG"));
     CommonDialog1->Flags = 5120;
     CommonDialog1->ShowOpen();
     ChosenFile = CommonDialog1->FileName;
@@ -101,8 +103,10 @@ void FrmMain::ImgEdit1_SelectionDrawn(int32_t left, int32_t top, int32_t width, 
     if (width != SelectionWidth || height != SelectionHeight) {
         if (defaultWidth <= 0 || defaultHeight <= 0)
             Raise(ErrorNumber::DivisionByZero,
-                  QStringLiteral("Division by zero: the photo has no default selection to take the "
-                                 "document's proportions from (%1 x %2 pixels)")
+                  QCoreApplication::translate(
+                      "RuntimeError",
+                      "Division by zero: the photo has no default selection to take the "
+                      "document's proportions from (%1 x %2 pixels)")
                       .arg(defaultWidth)
                       .arg(defaultHeight));
         // Portrait documents keep the drawn height, the others the drawn width.
@@ -128,8 +132,10 @@ void FrmMain::ImgEdit1_SelectionDrawn(int32_t left, int32_t top, int32_t width, 
     const int height16 = PictAnteprima->ScaleHeight();
     if (width16 > 32767 || height16 > 32767)
         Raise(ErrorNumber::Overflow,
-              QStringLiteral("Overflow: the selection is %1 x %2 pixels; it may be at most 32767 "
-                             "pixels on each side")
+              QCoreApplication::translate(
+                  "RuntimeError",
+                  "Overflow: the selection is %1 x %2 pixels; it may be at most 32767 "
+                  "pixels on each side")
                   .arg(width16)
                   .arg(height16));
     CapturePixels(PictAnteprima->Picture(), Globals.Grid, 0, 0, int16_t(width16),
@@ -162,10 +168,11 @@ void FrmMain::AcceptPhoto()
     if (Globals.Grid.RedGrid.IsDimensioned()
         && !HasProportions(PictAnteprima->Picture().size(), Globals.DefaultSelectionWidth,
                            Globals.DefaultSelectionHeight)) {
-        QMessageBox box(QMessageBox::Warning, QStringLiteral("ERRORE"),
-                        QStringLiteral("Attenzione, la foto non ha le proporzioni del documento: "
-                                       "selezionare di nuovo il viso sulla foto."),
-                        QMessageBox::Ok, this);
+        QMessageBox box(
+            QMessageBox::Warning, QStringLiteral("ERRORE"),
+            tr("The photo does not have the proportions of the document: select the face on "
+               "the photo again."),
+            QMessageBox::Ok, this);
         box.exec();
         return;
     }

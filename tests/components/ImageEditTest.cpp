@@ -180,7 +180,7 @@ TEST_F(ImageEditTest, PictureBeyond512MegabytesRaises481TooLarge)
     const auto error = ErrorOf([&] { Show(edit, huge); });
     ASSERT_TRUE(error);
     EXPECT_EQ(error->Number(), 481);
-    EXPECT_TRUE(error->Description().contains("too large")) << qPrintable(error->Description());
+    EXPECT_TRUE(error->Description().contains("troppo grande")) << qPrintable(error->Description());
     EXPECT_TRUE(error->Description().contains(huge));
     EXPECT_FALSE(edit.HasImage());
 }

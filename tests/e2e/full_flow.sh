@@ -3,7 +3,8 @@
 # from a folder whose name has spaces and accents, a selection dragged over the face, the tone
 # stepped, OK, the passport sheet checked and printed on the test scheduler's default queue; back,
 # back, identity card, the face selected again, OK, that sheet checked; exit.
-# Screenshots of each page go into the folder given as third argument.
+# Screenshots of each page, of the open dialog with its preview and of the printer dialog go into
+# the folder given as third argument.
 source "$(dirname "$0")/common.sh"
 DOCS=$3
 mkdir -p "$DOCS"
@@ -44,7 +45,7 @@ press() {
     sleep 0.2
 }
 
-# Shoots a window into docs/ once it is drawn (a fresh window is one flat colour) and settled (two
+# Shoots a window into the screenshots folder once it is drawn (a fresh window is one flat colour) and settled (two
 # shots in a row alike).
 document() {
     local file="$DOCS/$2" previous="$WORK/previous.png"
@@ -142,7 +143,28 @@ document "$MAIN" page0.png
 
 press passport
 
-open_photo "$PHOTO"
+# Opens the photo as a person browsing does: into its folder, down the list to it (the preview
+# beside the list shows it), space to pick it, Return. The dialog with its preview is shot too.
+skin_in_preview() {
+    shoot "$OPEN" "$WORK/dialog.png"
+    [ "$(convert "$WORK/dialog.png" -fuzz 6% -fill black +opaque '#f0c4a2' -fill white -opaque '#f0c4a2' \
+        -format '%[fx:mean > 0.005]' info:)" = 1 ]
+}
+read -r ox oy <<<"$(at open)"
+xdotool mousemove --window "$MAIN" "$ox" "$oy" click 1
+OPEN=$(wait_for_window "^Carica Immagine$") || fail "the open dialog 'Carica Immagine' did not appear"
+xdotool windowfocus --sync "$OPEN"
+sleep 0.3
+skin_in_preview && fail "the open dialog shows a face before any photo is highlighted"
+xdotool type --delay 15 "$PHOTO_DIR/"
+xdotool key Return
+sleep 0.5
+xdotool key shift+Tab Down
+poll 10 skin_in_preview || fail "the open dialog shows no preview of the highlighted photo"
+xdotool key space
+document "$OPEN" open_dialog.png
+xdotool key Return
+poll 10 dialog_closed || fail "the open dialog stayed open after Return on the highlighted photo"
 # The photo is shown once the cheek has the skin tone.
 read -r cx cy <<<"$(on_photo 700 840)"
 skin() { [[ $(pixel "$cx" "$cy") =~ ^2[0-5][0-9],1[5-9][0-9],1[2-9][0-9]$ ]]; }
@@ -176,6 +198,7 @@ jobs_before=$(lpstat -W completed -o OrvellaStampaA 2>/dev/null | wc -l)
 read -r px py <<<"$(at print)"
 xdotool mousemove --window "$MAIN" "$px" "$py" click 1
 DIALOG=$(wait_for_window "^Stampa Foto$") || fail "the print button showed no dialog titled Stampa Foto"
+document "$DIALOG" print_dialog.png
 xdotool windowfocus --sync "$DIALOG" key Return
 printed() { [ "$(lpstat -W completed -o OrvellaStampaA 2>/dev/null | wc -l)" -gt "$jobs_before" ]; }
 poll 20 printed || fail "no job completed on the default queue after printing"

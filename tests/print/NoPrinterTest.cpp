@@ -24,7 +24,7 @@ TEST(NoPrinter, PrintIsReportedInTheDispatchersBoxAndWritesNothing)
 
     EXPECT_TRUE(seen.shown);
     EXPECT_EQ(seen.title, "482");
-    EXPECT_EQ(seen.text, "Printer error: no printer is installed");
+    EXPECT_EQ(seen.text, "Errore della stampante: nessuna stampante installata");
     EXPECT_EQ(seen.icon, QMessageBox::Warning);
     EXPECT_EQ(seen.buttonCount, 1);
     EXPECT_FALSE(QFile::exists(page.SheetFile()));

@@ -80,8 +80,9 @@ TEST(PrintImage, RefusesAPaperSmallerThanTheSheetAndPrintsNothing)
     ASSERT_TRUE(error);
     EXPECT_EQ(error->Number(), 482);
     EXPECT_EQ(error->Description(),
-              "Printer error: the sheet (152.4 x 101.6 mm) does not fit the paper of "
-              "OrvellaStampaA (98.4 x 190.5 mm printable)");
+              "Errore della stampante: il foglio (152,4 x 101,6 mm) non entra nella carta della "
+              "stampante OrvellaStampaA (area stampabile 98,4 x 190,5 mm). Scegliere un formato di "
+              "carta più grande nelle proprietà della stampante.");
     QTest::qWait(300);
     EXPECT_TRUE(NoJobPending());
     EXPECT_EQ(CompletedJobs(), before);

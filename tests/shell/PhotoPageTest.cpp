@@ -313,7 +313,7 @@ TEST(Selection, WithoutDefaultProportionsADragIsReportedNotACrash)
     Q_EMIT page.form.ImgEdit1->SelectionDrawn(0, 0, 40, 50);
     EXPECT_TRUE(seen.shown);
     EXPECT_EQ(seen.title, "11");
-    EXPECT_TRUE(seen.text.contains("proportions"));
+    EXPECT_TRUE(seen.text.contains("proporzioni"));
 }
 
 TEST(Ok, SavesThePreviewShowsThePhotoAgainAndMovesOn)

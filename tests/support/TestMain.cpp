@@ -8,12 +8,15 @@
 #include <QTimer>
 #include <gtest/gtest.h>
 
+#include "Language.h"
+
 int main(int argc, char** argv)
 {
     // Test discovery runs the binary outside ctest's environment.
     if (!std::getenv("QT_QPA_PLATFORM"))
         setenv("QT_QPA_PLATFORM", "offscreen", 1);
     QApplication app(argc, argv);
+    InstallTranslators();
     testing::InitGoogleTest(&argc, argv);
 
     // A dialog that no test answers would hang the run: fail the test and close it.

@@ -1,0 +1,202 @@
+#include <cstdlib>
+#include <functional>
+
+#include <QAbstractButton>
+#include <QBuffer>
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QDir>
+#include <QFile>
+#include <QFileDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+#include <gtest/gtest.h>
+
+#include "AppFolder.h"
+#include "FrmMain.h"
+#include "ImageEdit.h"
+#include "ModalDriver.h"
+
+// These run under LANG=C: the program speaks Italian whatever the system's language.
+
+namespace {
+QByteArray Jpeg(int width, int height)
+{
+    QImage photo(width, height, QImage::Format_RGB32);
+    photo.fill(qRgb(180, 150, 130));
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    photo.save(&buffer, "JPEG", 90);
+    return bytes;
+}
+
+// A button's text as read, without the mark of its keyboard shortcut.
+QStringList ButtonTexts(const QWidget* dialog)
+{
+    QStringList texts;
+    for (const QAbstractButton* button : dialog->findChild<QDialogButtonBox*>()->buttons())
+        texts << button->text().remove(QLatin1Char('&'));
+    return texts;
+}
+
+struct Session
+{
+    TemporaryApplicationFolder folder;
+    FrmMain form;
+    Session()
+    {
+        form.Form_Load();
+        form.show();
+        form.Image1_Click(20);
+    }
+
+    QString Write(const QString& name, const QByteArray& bytes)
+    {
+        QFile file(folder.Path(name));
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+        return file.fileName();
+    }
+
+    // Opens a file through the real dialog; returns the message box it caused, if any.
+    SeenMessage Open(const QString& path)
+    {
+        std::unique_ptr<MessageWatch> seen;
+        WhenModal([&](QWidget* modal) {
+            seen = std::make_unique<MessageWatch>();
+            modal->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))->setText(path);
+            static_cast<QDialog*>(modal)->accept();
+        });
+        form.Image1_Click(6);
+        return seen ? SeenMessage(*seen) : SeenMessage();
+    }
+
+    SeenMessage Click(int16_t index)
+    {
+        MessageWatch seen;
+        form.Image1_Click(index);
+        return seen;
+    }
+};
+} // namespace
+
+TEST(Italian, TheTestsRunUnderAnotherLanguage)
+{
+    ASSERT_STREQ(std::getenv("LANG"), "C");
+}
+
+TEST(Italian, TheOpenDialogSpeaksItalianAndKeepsItsTitle)
+{
+    Session s;
+    QString title, lookIn, fileName, fileType, filter;
+    QStringList buttons;
+    WhenModal([&](QWidget* modal) {
+        title = modal->windowTitle();
+        lookIn = modal->findChild<QLabel*>(QStringLiteral("lookInLabel"))->text();
+        fileName = modal->findChild<QLabel*>(QStringLiteral("fileNameLabel"))->text();
+        fileType = modal->findChild<QLabel*>(QStringLiteral("fileTypeLabel"))->text();
+        filter = modal->findChild<QComboBox*>(QStringLiteral("fileTypeCombo"))->currentText();
+        buttons = ButtonTexts(modal);
+        static_cast<QDialog*>(modal)->reject();
+    });
+    s.form.Image1_Click(6);
+    EXPECT_EQ(title, "Carica Immagine");
+    EXPECT_EQ(buttons, QStringList({"Apri", "Annulla"}));
+    EXPECT_EQ(lookIn, "Cerca in:");
+    EXPECT_EQ(fileName, "&Nome del file:");
+    EXPECT_EQ(fileType, "File di tipo:");
+    EXPECT_EQ(filter, "Immagine (*.jpg)");
+}
+
+TEST(Italian, ErrorBoxesDescribeTheFaultInItalianUnderTheirNumber)
+{
+    const QByteArray good = Jpeg(300, 400);
+    const struct
+    {
+        const char* name;
+        // Makes the fault, acts, and returns the text the box must show.
+        std::function<QString(Session&, SeenMessage&)> act;
+        const char* title;
+    } cases[] = {
+        {"truncated photo",
+         [&](Session& s, SeenMessage& seen) {
+             const QString path = s.Write("troncata.jpg", good.left(good.size() / 2));
+             seen = s.Open(path);
+             return QStringLiteral("Immagine non valida: %1 (il file è troncato). Scegliere "
+                                   "un'altra foto.")
+                 .arg(path);
+         },
+         "481"},
+        {"text named as a photo",
+         [&](Session& s, SeenMessage& seen) {
+             const QString path = s.Write("testo.jpg", "questo non è una foto\n");
+             seen = s.Open(path);
+             return QStringLiteral("Immagine non valida: %1 (Formato di immagine non supportato). "
+                                   "Scegliere un'altra foto.")
+                 .arg(path);
+         },
+         "481"},
+        {"tone step before any selection",
+         [&](Session& s, SeenMessage& seen) {
+             s.Open(s.Write("p.jpg", good));
+             seen = s.Click(4);
+             return QStringLiteral("Indice non compreso nell'intervallo");
+         },
+         "9"},
+        {"folder where the working file goes",
+         [&](Session& s, SeenMessage& seen) {
+             s.Open(s.Write("p.jpg", good));
+             QDir(s.folder.Root()).mkdir("FotoAppoggio.bmp");
+             seen = s.Click(13);
+             return QStringLiteral("Impossibile scrivere %1: il nome di file fa riferimento ad "
+                                   "una cartella.")
+                 .arg(s.folder.Path("FotoAppoggio.bmp"));
+         },
+         "75"},
+        {"missing cutting template",
+         [&](Session& s, SeenMessage& seen) {
+             s.Open(s.Write("p.jpg", good));
+             QFile::remove(s.folder.Path("TaglioPP.jpg"));
+             seen = s.Click(13);
+             return QStringLiteral("File non trovato: %1").arg(s.folder.Path("TaglioPP.jpg"));
+         },
+         "53"},
+    };
+    for (const auto& c : cases) {
+        Session s;
+        SeenMessage seen;
+        const QString expected = c.act(s, seen);
+        EXPECT_TRUE(seen.shown) << c.name;
+        EXPECT_EQ(seen.title, c.title) << c.name;
+        EXPECT_EQ(seen.text, expected) << c.name;
+    }
+}
+
+TEST(Italian, AFullDiskIsReportedAsSuch)
+{
+    Session s;
+    QTemporaryDir photos;
+    const QString photo = photos.filePath("p.jpg");
+    QFile file(photo);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(Jpeg(300, 400));
+    file.close();
+    s.Open(photo);
+    // A disk of one page, filled: the application folder has no room left for the working file.
+    if (QProcess::execute("mount", {"-t", "tmpfs", "-o", "size=4k", "tmpfs", s.folder.Root()}) != 0)
+        GTEST_SKIP() << "a small disk cannot be mounted here";
+    QFile filler(s.folder.Path("pieno"));
+    filler.open(QIODevice::WriteOnly);
+    while (filler.write(QByteArray(1024, 'x')) > 0 && filler.flush()) { }
+    filler.close();
+    const SeenMessage seen = s.Click(13);
+    QProcess::execute("umount", {s.folder.Root()});
+    EXPECT_EQ(seen.title, "75");
+    EXPECT_EQ(seen.text,
+              QStringLiteral("Impossibile scrivere %1: spazio esaurito sul dispositivo.")
+                  .arg(s.folder.Path("FotoAppoggio.bmp")));
+}
