@@ -197,5 +197,13 @@
         <source>Overflow: the selection is %1 x %2 pixels; it may be at most 32767 pixels on each side</source>
         <translation>Selezione troppo grande: %1 x %2 pixel, ogni lato può misurare al massimo 32767 pixel. Selezionare una parte più piccola della foto.</translation>
     </message>
+    <message>
+        <source>Internal error</source>
+        <translation>Errore interno del programma</translation>
+    </message>
+    <message>
+        <source>Internal error: %1</source>
+        <translation>Errore interno del programma: %1</translation>
+    </message>
 </context>
 </TS>
