@@ -1,4 +1,5 @@
 #include "ApplicationFolder.h"
+#include "ButtonIndex.h"
 #include "FrmMain.h"
 #include "ImageControl.h"
 #include "PictureBox.h"
@@ -11,15 +12,23 @@ void FrmMain::LoadButtonPictures()
         int16_t index;
         const char* file;
     } table[] = {
-        {20, "CacheBottoni/passaporto.jpg"},  {21, "CacheBottoni/cartaidentita.jpg"},
-        {22, "CacheBottoni/patente.jpg"},     {9, "CacheBottoni/esci.jpg"},
-        {19, "CacheBottoni/indietro.jpg"},    {16, "CacheBottoni/stampa.jpg"},
-        {18, "CacheBottoni/esci.jpg"},        {4, "CacheBottoni/Lumi_UP.jpg"},
-        {3, "CacheBottoni/Lumi_DW.jpg"},      {0, "CacheBottoni/Contrasto_UP.jpg"},
-        {5, "CacheBottoni/Contrasto_DW.jpg"}, {6, "CacheBottoni/apri.jpg"},
-        {1, "CacheBottoni/ZoomUp.jpg"},       {2, "CacheBottoni/ZoomDown.jpg"},
-        {13, "CacheBottoni/ok.jpg"},          {10, "CacheBottoni/indietro.jpg"},
-        {17, "CacheBottoni/esci.jpg"},
+        {Button::Passport, "CacheBottoni/passaporto.jpg"},
+        {Button::IdentityCard, "CacheBottoni/cartaidentita.jpg"},
+        {Button::DrivingLicence, "CacheBottoni/patente.jpg"},
+        {Button::ExitDocumentPage, "CacheBottoni/esci.jpg"},
+        {Button::BackToPhotoPage, "CacheBottoni/indietro.jpg"},
+        {Button::Print, "CacheBottoni/stampa.jpg"},
+        {Button::ExitSheetPage, "CacheBottoni/esci.jpg"},
+        {Button::BrightnessUp, "CacheBottoni/Lumi_UP.jpg"},
+        {Button::BrightnessDown, "CacheBottoni/Lumi_DW.jpg"},
+        {Button::ContrastUp, "CacheBottoni/Contrasto_UP.jpg"},
+        {Button::ContrastDown, "CacheBottoni/Contrasto_DW.jpg"},
+        {Button::Open, "CacheBottoni/apri.jpg"},
+        {Button::ZoomIn, "CacheBottoni/ZoomUp.jpg"},
+        {Button::ZoomOut, "CacheBottoni/ZoomDown.jpg"},
+        {Button::Ok, "CacheBottoni/ok.jpg"},
+        {Button::BackToDocumentPage, "CacheBottoni/indietro.jpg"},
+        {Button::ExitPhotoPage, "CacheBottoni/esci.jpg"},
     };
     for (const auto& row : table)
         Image1.at(row.index)->SetPicture(LoadPicture(ApplicationFile(QLatin1String(row.file))));

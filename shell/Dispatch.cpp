@@ -1,30 +1,15 @@
+#include <algorithm>
+#include <iterator>
 #include <new>
 
 #include <QCoreApplication>
 #include <QMessageBox>
 #include <QScopeGuard>
 
+#include "ButtonIndex.h"
 #include "FrmMain.h"
 #include "ImageEdit.h"
 #include "RuntimeError.h"
-
-namespace {
-bool IsGuarded(int16_t index)
-{
-    switch (index) {
-    case 0:
-    case 1:
-    case 2:
-    case 3:
-    case 4:
-    case 5:
-    case 13:
-        return true;
-    default:
-        return false;
-    }
-}
-} // namespace
 
 QString FormatStep(int value)
 {
@@ -66,55 +51,48 @@ void ReportErrorsOf(QWidget* parent, const std::function<void()>& handler)
 
 void FrmMain::Image1_Click(int16_t index)
 {
-    ReportErrorsOf(this, [this, index] {
-        if (IsGuarded(index) && !ImgEdit1->HasImage())
+    // Guarded commands act only while a photo is shown; the exit commands end the program, so no
+    // readout is rewritten after them.
+    struct Command
+    {
+        int16_t index;
+        bool guarded;
+        bool endsProgram;
+        void (*action)(FrmMain&);
+    };
+    static const Command commands[] = {
+        {Button::Passport, false, false, [](FrmMain& f) { f.ChooseDocument(Button::Passport); }},
+        {Button::IdentityCard, false, false,
+         [](FrmMain& f) { f.ChooseDocument(Button::IdentityCard); }},
+        {Button::DrivingLicence, false, false,
+         [](FrmMain& f) { f.ChooseDocument(Button::DrivingLicence); }},
+        {Button::Open, false, false, [](FrmMain& f) { f.OpenPhoto(); }},
+        {Button::ZoomIn, true, false, [](FrmMain& f) { f.StepZoom(+1); }},
+        {Button::ZoomOut, true, false, [](FrmMain& f) { f.StepZoom(-1); }},
+        {Button::BrightnessUp, true, false, [](FrmMain& f) { f.StepTone(f.Brightness, +1); }},
+        {Button::BrightnessDown, true, false, [](FrmMain& f) { f.StepTone(f.Brightness, -1); }},
+        {Button::ContrastUp, true, false, [](FrmMain& f) { f.StepTone(f.Contrast, +1); }},
+        {Button::ContrastDown, true, false, [](FrmMain& f) { f.StepTone(f.Contrast, -1); }},
+        {Button::Ok, true, false, [](FrmMain& f) { f.AcceptPhoto(); }},
+        {Button::Print, false, false, [](FrmMain& f) { f.PrintSheet(); }},
+        {Button::BackToDocumentPage, false, false, [](FrmMain& f) { f.PreviousPage(); }},
+        {Button::BackToPhotoPage, false, false, [](FrmMain& f) { f.PreviousPage(); }},
+        {Button::ExitDocumentPage, false, true, [](FrmMain& f) { f.ExitProgram(); }},
+        {Button::ExitPhotoPage, false, true, [](FrmMain& f) { f.ExitProgram(); }},
+        {Button::ExitSheetPage, false, true, [](FrmMain& f) { f.ExitProgram(); }},
+    };
+    const auto command = std::find_if(std::begin(commands), std::end(commands),
+                                      [index](const Command& c) { return c.index == index; });
+    ReportErrorsOf(this, [this, command] {
+        if (command == std::end(commands)) {
+            RefreshReadouts();
             return;
-        switch (index) {
-        case 20:
-        case 21:
-        case 22:
-            ChooseDocument(index);
-            break;
-        case 6:
-            OpenPhoto();
-            break;
-        case 1:
-            StepZoom(+1);
-            break;
-        case 2:
-            StepZoom(-1);
-            break;
-        case 4:
-            StepTone(Brightness, +1);
-            break;
-        case 3:
-            StepTone(Brightness, -1);
-            break;
-        case 0:
-            StepTone(Contrast, +1);
-            break;
-        case 5:
-            StepTone(Contrast, -1);
-            break;
-        case 13:
-            AcceptPhoto();
-            break;
-        case 16:
-            PrintSheet();
-            break;
-        case 10:
-        case 19:
-            PreviousPage();
-            break;
-        case 9:
-        case 17:
-        case 18:
-            ExitProgram();
-            return;
-        default:
-            break;
         }
-        RefreshReadouts();
+        if (command->guarded && !ImgEdit1->HasImage())
+            return;
+        command->action(*this);
+        if (!command->endsProgram)
+            RefreshReadouts();
     });
 }
 
@@ -128,9 +106,9 @@ void FrmMain::ChooseDocument(int16_t index)
         int32_t copies;
         int16_t kind;
     } documents[] = {
-        {20, 27, 35, 8, 1},
-        {21, 40, 45, 6, 2},
-        {22, 54, 60, 2, 3},
+        {Button::Passport, 27, 35, 8, 1},
+        {Button::IdentityCard, 40, 45, 6, 2},
+        {Button::DrivingLicence, 54, 60, 2, 3},
     };
     for (const auto& d : documents) {
         if (d.index != index)

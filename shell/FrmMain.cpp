@@ -8,6 +8,7 @@
 #include <QScopeGuard>
 #include <QScreen>
 
+#include "ButtonIndex.h"
 #include "CommonDialog.h"
 #include "ImageControl.h"
 #include "ImageEdit.h"
@@ -91,7 +92,8 @@ FrmMain::FrmMain(QWidget* parent)
     ImgCartaID = sample(0, Pictures::IdentityCardSample);
     ImgPatente = sample(0, Pictures::DrivingLicenceSample);
     LblSeleziona = MakeTitle(Frame1[0], QStringLiteral("SELEZIONA IL TIPO DI DOCUMENTO"));
-    for (int16_t index : {20, 21, 22, 9})
+    for (int16_t index :
+         {Button::Passport, Button::IdentityCard, Button::DrivingLicence, Button::ExitDocumentPage})
         button(0, index);
 
     // Page 1: the photo.
@@ -117,7 +119,9 @@ FrmMain::FrmMain(QWidget* parent)
     LblLuminosita = MakeReadout(Frame1[1], QStringLiteral("+2"));
     LblContrasto = MakeReadout(Frame1[1], QStringLiteral("-4"));
     LblApriFoto = MakeTitle(Frame1[1], QStringLiteral("ELABORA/RITAGLIA FOTO"));
-    for (int16_t index : {6, 1, 2, 4, 3, 0, 5, 13, 10, 17})
+    for (int16_t index : {Button::Open, Button::ZoomIn, Button::ZoomOut, Button::BrightnessUp,
+                          Button::BrightnessDown, Button::ContrastUp, Button::ContrastDown,
+                          Button::Ok, Button::BackToDocumentPage, Button::ExitPhotoPage})
         button(1, index);
     // The zoom row stands just under the title: the title's text goes over the blank top of the
     // zoom buttons' pictures.
@@ -130,7 +134,7 @@ FrmMain::FrmMain(QWidget* parent)
     ImgCartaID2 = sample(2, Pictures::IdentityCardSample);
     ImgPatente2 = sample(2, Pictures::DrivingLicenceSample);
     LblFoto = MakeTitle(Frame1[2], QStringLiteral("FOTO DIMENSIONATE PER IL PASSAPORTO"));
-    for (int16_t index : {16, 19, 18})
+    for (int16_t index : {Button::Print, Button::BackToPhotoPage, Button::ExitSheetPage})
         button(2, index);
 
     // Never shown.

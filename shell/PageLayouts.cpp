@@ -1,6 +1,7 @@
 #include <QCoreApplication>
 #include <QScopeGuard>
 
+#include "ButtonIndex.h"
 #include "ComposeSheet.h"
 #include "DocumentPageLayout.h"
 #include "FrmMain.h"
@@ -20,10 +21,10 @@ TwipsSize SizeOf(const TwipsRect& rect)
 void FrmMain::LayoutDocumentPage()
 {
     const DocumentPageLayout l = ::LayoutDocumentPage(Width(), Height(), CaptionSize(LblSeleziona));
-    Place(Image1.at(9), l.Image1_9);
-    Place(Image1.at(20), l.Image1_20);
-    Place(Image1.at(21), l.Image1_21);
-    Place(Image1.at(22), l.Image1_22);
+    Place(Image1.at(Button::ExitDocumentPage), l.Image1_9);
+    Place(Image1.at(Button::Passport), l.Image1_20);
+    Place(Image1.at(Button::IdentityCard), l.Image1_21);
+    Place(Image1.at(Button::DrivingLicence), l.Image1_22);
     Place(LblSeleziona, l.LblSeleziona);
     Place(ImgPassaporto, l.ImgPassaporto);
     Place(ImgCartaID, l.ImgCartaID);
@@ -48,17 +49,17 @@ void FrmMain::LayoutPhotoPage()
     in.ImgAnteprima = SizeOf(PlaceOf(ImgAnteprima));
 
     const PhotoPageLayout l = ::LayoutPhotoPage(in);
-    Place(Image1.at(1), l.Image1_1);
-    Place(Image1.at(2), l.Image1_2);
+    Place(Image1.at(Button::ZoomIn), l.Image1_1);
+    Place(Image1.at(Button::ZoomOut), l.Image1_2);
     Place(LblZoom, l.LblZoom);
-    Place(Image1.at(6), l.Image1_6);
-    Place(Image1.at(10), l.Image1_10);
-    Place(Image1.at(17), l.Image1_17);
-    Place(Image1.at(13), l.Image1_13);
-    Place(Image1.at(0), l.Image1_0);
-    Place(Image1.at(5), l.Image1_5);
-    Place(Image1.at(4), l.Image1_4);
-    Place(Image1.at(3), l.Image1_3);
+    Place(Image1.at(Button::Open), l.Image1_6);
+    Place(Image1.at(Button::BackToDocumentPage), l.Image1_10);
+    Place(Image1.at(Button::ExitPhotoPage), l.Image1_17);
+    Place(Image1.at(Button::Ok), l.Image1_13);
+    Place(Image1.at(Button::ContrastUp), l.Image1_0);
+    Place(Image1.at(Button::ContrastDown), l.Image1_5);
+    Place(Image1.at(Button::BrightnessUp), l.Image1_4);
+    Place(Image1.at(Button::BrightnessDown), l.Image1_3);
     Place(LblLuminosita, l.LblLuminosita);
     Place(LblContrasto, l.LblContrasto);
     Place(ImgEdit1, l.ImgEdit1);
@@ -80,9 +81,9 @@ void FrmMain::BuildSheetPage()
     auto clearOnFailure = qScopeGuard([this] { ImgEditFotoGruppo->ClearImage(); });
     const SheetPageLayout l
         = LayoutSheetPage(Width(), Height(), CaptionSize(LblFoto), DocumentKind);
-    Place(Image1.at(19), l.Image1_19);
-    Place(Image1.at(16), l.Image1_16);
-    Place(Image1.at(18), l.Image1_18);
+    Place(Image1.at(Button::BackToPhotoPage), l.Image1_19);
+    Place(Image1.at(Button::Print), l.Image1_16);
+    Place(Image1.at(Button::ExitSheetPage), l.Image1_18);
     Place(LblFoto, l.LblFoto);
     Place(ImgPassaporto2, l.ImgPassaporto2);
     Place(ImgCartaID2, l.ImgCartaID2);
