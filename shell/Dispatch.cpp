@@ -2,6 +2,7 @@
 
 #include <QMessageBox>
 
+#include "DocumentPhotos.h"
 #include "FrmMain.h"
 #include "ImageEdit.h"
 #include "RuntimeError.h"
@@ -97,19 +98,7 @@ void FrmMain::Image1_Click(int16_t index)
 
 void FrmMain::ChooseDocument(int16_t index)
 {
-    static const struct
-    {
-        int16_t index;
-        double widthMm;
-        double heightMm;
-        int32_t copies;
-        int16_t kind;
-    } documents[] = {
-        {20, 27, 35, 8, 1},
-        {21, 40, 45, 6, 2},
-        {22, 54, 60, 2, 3},
-    };
-    for (const auto& d : documents) {
+    for (const DocumentPhoto& d : DocumentPhotos) {
         if (d.index != index)
             continue;
         Globals.PhotoWidth = d.widthMm / 25.4 * 100;

@@ -99,6 +99,8 @@ FrmMain::FrmMain(QWidget* parent)
     ShpBordoAnteprima->setStyleSheet(QStringLiteral("QFrame { border: 2px solid #1d3557; }"));
     ImgAnteprima = new ImageControl(Frame1[1]);
     Place(ImgAnteprima, {0, 0, 1335, 1335});
+    ImgEdit1->ShowHeadGuides(true);
+    ImgAnteprima->SetHeadGuidesShown(true);
     Label1 = new QLabel(QStringLiteral("ANTEPRIMA"), Frame1[1]);
     Label1->setFont(LabelFont(QStringLiteral("MS Sans Serif"), 8.25));
     Label1->setStyleSheet(QStringLiteral("color: #1d3557;"));

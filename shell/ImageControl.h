@@ -16,6 +16,8 @@ public:
 
     void SetPicture(const QImage& picture);
     const QImage& Picture() const { return picture; }
+    // Head guides over the picture, on screen only.
+    void SetHeadGuidesShown(bool shown);
     int16_t Index() const { return index; }
 
 Q_SIGNALS:
@@ -32,4 +34,5 @@ private:
     QImage picture;
     QImage scaled;
     int16_t index;
+    bool headGuidesShown = false;
 };
