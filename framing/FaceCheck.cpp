@@ -15,8 +15,8 @@ constexpr int SearchHeight = 320;
 // The refining copies show the face found at sizes that split one step of the detector's scale
 // pyramid (5/6) in equal ratios, each copy the face and a margin around it.
 constexpr int RefiningCopies = 4;
-constexpr double RefinedFaceSize = 96;
-constexpr double RefiningMargin = 0.45; // of the face box, on each side
+constexpr double RefinedFaceSize = 88;
+constexpr double RefiningMargin = 0.3; // of the face box, on each side
 const double CopyRatio = std::pow(6.0 / 5.0, 1.0 / RefiningCopies);
 
 // Whether two boxes show the same face: they share most of the smaller one.
