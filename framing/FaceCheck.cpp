@@ -78,7 +78,9 @@ std::optional<QRectF> FindFace(const QImage& capture)
     if (capture.isNull())
         return std::nullopt;
     const QImage base = ReducedGrey(capture, SearchHeight);
-    const std::optional<QRectF> found = FaceInCopy(base, double(SearchHeight) / base.height());
+    // Scaled by its longer side, so that a strip cut off by the photo's edge stays small.
+    const std::optional<QRectF> found
+        = FaceInCopy(base, double(SearchHeight) / std::max(base.width(), base.height()));
     if (!found)
         return std::nullopt;
 

@@ -46,6 +46,9 @@ TEST(FaceCheck, FindsNoFaceInPhotosWithoutAPerson)
     // The flag beside the astronaut, cut to a passport's proportions.
     EXPECT_EQ(CheckFace(RealPhoto("astronaut.png").copy(0, 0, 81, 105)), Framing::NoFace);
     EXPECT_EQ(CheckFace(QImage()), Framing::NoFace);
+    QImage strip(3000, 3, QImage::Format_RGB32);
+    strip.fill(Qt::white);
+    EXPECT_EQ(CheckFace(strip), Framing::NoFace);
 }
 
 TEST(FaceCheck, BoxFitsTheMeasuredHeadAtAnySize)
