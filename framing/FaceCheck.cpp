@@ -110,6 +110,11 @@ std::optional<QRectF> FindFace(const QImage& capture)
                   inBase.height() * down);
 }
 
+void PrepareFaceCheck()
+{
+    PrepareFaceDetector();
+}
+
 Framing CheckFace(const QImage& capture)
 {
     return JudgeFraming(FindFace(capture), capture.size());

@@ -18,6 +18,9 @@ QImage ReducedGrey(const QImage& picture, int minimumHeight);
 // size.
 std::optional<QRectF> FindFace(const QImage& capture);
 
+// Gets the face detector ready in the background; the first check waits only for what is left.
+void PrepareFaceCheck();
+
 // The face check of a captured preview.
 Framing CheckFace(const QImage& capture);
 

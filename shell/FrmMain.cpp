@@ -7,6 +7,7 @@
 #include <QResizeEvent>
 
 #include "CommonDialog.h"
+#include "FaceCheck.h"
 #include "ImageControl.h"
 #include "ImageEdit.h"
 #include "PictureBox.h"
@@ -101,6 +102,7 @@ FrmMain::FrmMain(QWidget* parent)
     Place(ImgAnteprima, {0, 0, 1335, 1335});
     ImgEdit1->ShowHeadGuides(true);
     ImgAnteprima->SetHeadGuidesShown(true);
+    PrepareFaceCheck();
     Label1 = new QLabel(QStringLiteral("ANTEPRIMA"), Frame1[1]);
     Label1->setFont(LabelFont(QStringLiteral("MS Sans Serif"), 8.25));
     Label1->setStyleSheet(QStringLiteral("color: #1d3557;"));
