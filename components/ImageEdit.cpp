@@ -184,6 +184,11 @@ QRect ImageEdit::Selection() const
     return view->Selection();
 }
 
+void ImageEdit::ShowHeadGuides(bool shown)
+{
+    view->SetHeadGuidesShown(shown);
+}
+
 void ImageEdit::CopySelection()
 {
     const QRect selection = view->Selection();

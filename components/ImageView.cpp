@@ -7,6 +7,7 @@
 #include <QScrollBar>
 #include <QStyle>
 
+#include "HeadGuides.h"
 #include "ViewGeometry.h"
 
 namespace {
@@ -68,6 +69,12 @@ void ImageView::SetScrollPercent(Qt::Orientation orientation, int percent)
 void ImageView::SetSelection(const QRect& rect)
 {
     selection = rect;
+    viewport()->update();
+}
+
+void ImageView::SetHeadGuidesShown(bool shown)
+{
+    headGuidesShown = shown;
     viewport()->update();
 }
 
@@ -187,6 +194,8 @@ void ImageView::paintEvent(QPaintEvent* event)
     if (selection.isEmpty())
         return;
     const QRect band = MapToView(selection).adjusted(0, 0, -1, -1);
+    if (headGuidesShown)
+        DrawHeadGuides(painter, QRectF(band));
     painter.setPen(QPen(Qt::white, 1));
     painter.drawRect(band);
     painter.setPen(QPen(Qt::black, 1, Qt::DashLine));

@@ -29,6 +29,9 @@ public:
     QRect Selection() const { return selection; }
     void SetSelection(const QRect& rect);
 
+    // Whether the head guides are drawn inside the selection.
+    void SetHeadGuidesShown(bool shown);
+
     // Called when the user ends a drag, with the rectangle dragged.
     std::function<void(const QRect&)> selectionDrawn;
 
@@ -57,6 +60,7 @@ private:
     QSize shownSize;
     double zoom = 100;
     QRect selection;
+    bool headGuidesShown = false;
     bool dragging = false;
     QPoint anchor;
 

@@ -7,6 +7,7 @@
 #include <QScopeGuard>
 
 #include "ButtonIndex.h"
+#include "DocumentPhotos.h"
 #include "FrmMain.h"
 #include "ImageEdit.h"
 #include "RuntimeError.h"
@@ -98,19 +99,7 @@ void FrmMain::Image1_Click(int16_t index)
 
 void FrmMain::ChooseDocument(int16_t index)
 {
-    static const struct
-    {
-        int16_t index;
-        double widthMm;
-        double heightMm;
-        int32_t copies;
-        int16_t kind;
-    } documents[] = {
-        {Button::Passport, 27, 35, 8, 1},
-        {Button::IdentityCard, 40, 45, 6, 2},
-        {Button::DrivingLicence, 54, 60, 2, 3},
-    };
-    for (const auto& d : documents) {
+    for (const DocumentPhoto& d : DocumentPhotos) {
         if (d.index != index)
             continue;
         Globals.PhotoWidth = d.widthMm / 25.4 * 100;

@@ -10,6 +10,7 @@
 
 #include "ButtonIndex.h"
 #include "CommonDialog.h"
+#include "FaceCheck.h"
 #include "ImageControl.h"
 #include "ImageEdit.h"
 #include "PictureBox.h"
@@ -104,6 +105,9 @@ FrmMain::FrmMain(QWidget* parent)
     ShpBordoAnteprima->setStyleSheet(QStringLiteral("QFrame { border: 2px solid #1d3557; }"));
     ImgAnteprima = new ImageControl(Frame1[1]);
     Place(ImgAnteprima, {0, 0, 1335, 1335});
+    ImgEdit1->ShowHeadGuides(true);
+    ImgAnteprima->SetHeadGuidesShown(true);
+    PrepareFaceCheck();
     Label1 = new QLabel(QStringLiteral("ANTEPRIMA"), Frame1[1]);
     Label1->setFont(LabelFont(QStringLiteral("MS Sans Serif"), 8.25));
     Label1->setStyleSheet(QStringLiteral("color: #1d3557;"));

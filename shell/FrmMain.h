@@ -4,11 +4,13 @@
 #include <cstdint>
 #include <functional>
 #include <map>
+#include <optional>
 
 #include <QHash>
 #include <QLabel>
 #include <QWidget>
 
+#include "FramingVerdict.h"
 #include "Globali.h"
 #include "SelectionFit.h"
 #include "Twips.h"
@@ -52,6 +54,8 @@ public:
     // The photo page: the selection drawn on the photo, and the tone of its preview.
     void ImgEdit1_SelectionDrawn(int32_t left, int32_t top, int32_t width, int32_t height);
     void AdjustTone(int32_t brightness, int32_t contrast);
+    // The face check of the captured preview, shown by the preview's border.
+    void CheckFraming();
 
     // The window's size in twips.
     double Width() const;
@@ -73,6 +77,7 @@ public:
     int16_t DocumentKind = 0;
     int32_t SelectionWidth = 0;
     int32_t SelectionHeight = 0;
+    std::optional<Framing> PreviewFraming;
     Globali Globals;
 
     // Controls.

@@ -4,6 +4,8 @@
 #include <QPainter>
 #include <QPointer>
 
+#include "HeadGuides.h"
+
 ImageControl::ImageControl(QWidget* parent, int16_t index)
     : QWidget(parent)
     , index(index)
@@ -16,6 +18,12 @@ void ImageControl::SetPicture(const QImage& newPicture)
     update();
 }
 
+void ImageControl::SetHeadGuidesShown(bool shown)
+{
+    headGuidesShown = shown;
+    update();
+}
+
 void ImageControl::paintEvent(QPaintEvent*)
 {
     if (picture.isNull() || width() <= 0 || height() <= 0)
@@ -23,7 +31,10 @@ void ImageControl::paintEvent(QPaintEvent*)
     // Scale once per size rather than on every paint.
     if (scaled.size() != size())
         scaled = picture.scaled(size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-    QPainter(this).drawImage(0, 0, scaled);
+    QPainter painter(this);
+    painter.drawImage(0, 0, scaled);
+    if (headGuidesShown)
+        DrawHeadGuides(painter, QRectF(rect()));
 }
 
 namespace {

@@ -16,6 +16,8 @@ public:
 
     void SetPicture(const QImage& picture);
     const QImage& Picture() const { return picture; }
+    // Head guides over the picture, on screen only.
+    void SetHeadGuidesShown(bool shown);
     int16_t Index() const { return index; }
 
 Q_SIGNALS:
@@ -33,6 +35,7 @@ private:
     QImage picture;
     QImage scaled;
     int16_t index;
+    bool headGuidesShown = false;
     // A press that finished a double-click begun on another control: after a page change the
     // second click of a double-click lands on a button of the new page, which must not act.
     bool ignoringPress = false;

@@ -140,6 +140,7 @@ void FrmMain::ImgEdit1_SelectionDrawn(int32_t left, int32_t top, int32_t width, 
                   .arg(height16));
     CapturePixels(PictAnteprima->Picture(), Globals.Grid, 0, 0, int16_t(width16),
                   int16_t(height16));
+    CheckFraming();
 }
 
 void FrmMain::StepTone(int16_t& value, int step)

@@ -2,6 +2,7 @@
 // check:
 // - "name centre-x centre-y": the buttons and controls in a window of the given twips size, in
 //   window pixels;
+// - "previewframe x y": a pixel of the preview frame's left edge, in window pixels;
 // - "fitted left top scale": where a picture of the given size lands, fitted in the photo control:
 //   the window pixel of its top-left corner and the pixels of window per pixel of picture;
 // - "copy document x y width height" and "mark document left top width height": the copies and
@@ -87,6 +88,8 @@ int main(int argc, char** argv)
     Print("contrastup", p.Image1_0);
     Print("contrastdown", p.Image1_5);
     Print("photo", p.ImgEdit1);
+    const QRect frame = ToPixels(p.ShpBordoAnteprima);
+    std::printf("previewframe %d %d\n", frame.left(), frame.center().y());
     if (argc > 4)
         PrintFitted(p.ImgEdit1, QSize(std::atoi(argv[3]), std::atoi(argv[4])));
     const SheetPageLayout s = LayoutSheetPage(W, H, {6510, 360}, 1);

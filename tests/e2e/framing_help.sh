@@ -1,0 +1,78 @@
+#!/usr/bin/env bash
+# The framing help on a real portrait: the head guides inside the selection and over the preview,
+# and the preview's border that turns green for a selection that frames the head as an identity
+# photo wants it and amber, with its tooltip, for one that leaves the head too small.
+# Screenshots of both go into the folder given as third argument.
+source "$(dirname "$0")/common.sh"
+DOCS=$3
+mkdir -p "$DOCS"
+
+# python3-skimage's astronaut portrait at twice its size, as a camera's photo would be.
+PHOTO="$WORK/astronauta.jpg"
+convert "$4/astronaut.png" -resize 200% -quality 92 "$PHOTO"
+"$PROBE" 11000 8600 1024 1024 >"$WORK/probe.txt"
+at() { awk -v n="$1" '$1 == n { print $2, $3 }' "$WORK/probe.txt"; }
+read -r fit_left fit_top fit_scale <<<"$(awk '$1 == "fitted" { print $2, $3, $4 }' "$WORK/probe.txt")"
+on_photo() { awk -v l="$fit_left" -v t="$fit_top" -v s="$fit_scale" -v x="$1" -v y="$2" \
+    'BEGIN { printf "%d %d\n", l + x * s + 0.5, t + y * s + 0.5 }'; }
+read -r bx by <<<"$(at previewframe)"
+
+# Drags a selection between two points of the picture.
+drag() {
+    local fx fy tx ty step
+    read -r fx fy <<<"$(on_photo "$1" "$2")"
+    read -r tx ty <<<"$(on_photo "$3" "$4")"
+    xdotool mousemove --window "$MAIN" "$fx" "$fy" mousedown 1
+    for step in 1 2 3 4 5; do
+        xdotool mousemove --window "$MAIN" $((fx + (tx - fx) * step / 5)) $((fy + (ty - fy) * step / 5))
+        sleep 0.05
+    done
+    xdotool mouseup 1
+}
+border_is() { [ "$(pixel "$bx" "$by")" = "$1" ]; }
+
+# Shoots the window into the screenshots folder once two shots in a row are alike.
+document() {
+    local file="$DOCS/$1" previous="$WORK/previous.png"
+    rm -f "$previous"
+    for _ in $(seq 50); do
+        shoot "$MAIN" "$file"
+        if [ -f "$previous" ] && [ "$(compare -metric AE "$previous" "$file" null: 2>&1 || true)" = 0 ]; then
+            return 0
+        fi
+        cp "$file" "$previous"
+        sleep 0.1
+    done
+    fail "$1: the window did not settle within 5 s"
+}
+
+# A screen as large as the window, so that the tooltip stays on it and in the screenshot.
+Xvfb "$DISPLAY" -screen 0 733x573x24 -nolisten tcp >/dev/null 2>&1 &
+PIDS+=("$!")
+poll 5 xdpyinfo >/dev/null 2>&1 || fail "Xvfb did not start"
+start_program
+SPLASH=$(wait_for_window "^Orvella$") || fail "no splash window within 20 s"
+xdotool windowfocus --sync "$SPLASH"
+xdotool key space
+MAIN=$(wait_for_window "^Quennet-Brimlow$") || fail "the main window did not open after a key on the splash"
+read -r px py <<<"$(at passport)"
+click_at "$px" "$py"
+open_photo "$PHOTO"
+sleep 0.5
+
+# The head (hair top 32, chin 348 of the 1024 pixels) at 76 % of the selection's height, centred.
+drag 290 2 610 418
+poll 10 border_is "46,158,68" || fail "the border is $(pixel "$bx" "$by") after framing the head, expected green 46,158,68"
+document page1-guides-green.png
+
+# The head at half the selection's height: too small, and the tooltip says so.
+drag 208 2 692 632
+poll 10 border_is "240,160,32" || fail "the border is $(pixel "$bx" "$by") after a loose framing, expected amber 240,160,32"
+xdotool mousemove --window "$MAIN" $((bx + 40)) "$by"
+sleep 2
+shoot root "$DOCS/page1-guides-amber.png"
+
+read -r qx qy <<<"$(at exit1)"
+xdotool mousemove --window "$MAIN" "$qx" "$qy" click 1
+expect_exit_status 0
+echo "e2e: green border for a head at 76 %, amber for one at 50 %; screenshots in $DOCS"

@@ -1,0 +1,147 @@
+#include <QClipboard>
+#include <QFrame>
+#include <QGuiApplication>
+#include <gtest/gtest.h>
+
+#include "AppFolder.h"
+#include "FaceCheck.h"
+#include "FrmMain.h"
+#include "ImageControl.h"
+#include "ImageEdit.h"
+#include "PictureBox.h"
+#include "Portraits.h"
+
+namespace {
+struct PhotoPage
+{
+    TemporaryApplicationFolder folder;
+    FrmMain form;
+    PhotoPage()
+    {
+        form.Form_Load();
+        form.show();
+        form.Image1_Click(20); // passport
+    }
+
+    // Shows a photo from a lossless file, with the passport's default selection proportions.
+    void Show(const QImage& photo)
+    {
+        const QString path = folder.Path("p.bmp");
+        EXPECT_TRUE(photo.save(path, "BMP"));
+        form.PhotoPath = path;
+        form.ImgEdit1->SetImageSource(path);
+        form.ImgEdit1->ShowImage();
+        form.Globals.DefaultSelectionWidth = 106;
+        form.Globals.DefaultSelectionHeight = 138;
+    }
+
+    void Drag(const QRect& rect)
+    {
+        form.ImgEdit1_SelectionDrawn(rect.x(), rect.y(), rect.width(), rect.height());
+    }
+
+    // The colour of the preview's border, as the screen shows it.
+    QColor BorderColour() { return form.ShpBordoAnteprima->grab().toImage().pixelColor(0, 0); }
+};
+
+// Pixels tinted by the guides: clearly bluer than they are red.
+int BluishPixels(const QImage& picture)
+{
+    const QImage rgb = picture.convertToFormat(QImage::Format_RGB32);
+    int count = 0;
+    for (int y = 0; y < rgb.height(); ++y) {
+        const auto* line = reinterpret_cast<const QRgb*>(rgb.constScanLine(y));
+        for (int x = 0; x < rgb.width(); ++x)
+            count += qBlue(line[x]) - qRed(line[x]) > 30;
+    }
+    return count;
+}
+} // namespace
+
+TEST(FaceCheck, AfterEachCaptureTheBorderAndItsTooltipSayHowTheFaceIsFramed)
+{
+    PhotoPage page;
+    page.Show(RealPhoto("astronaut.png"));
+    const struct
+    {
+        const char* what;
+        QRect drag;
+        Framing verdict;
+        QColor border;
+        QString tooltip;
+    } cases[] = {
+        {"right", AstronautFraming(0.755, 106.0 / 138), Framing::Fits, QColor(0x2e9e44),
+         "Viso nelle guide"},
+        {"loose", AstronautFraming(0.5, 106.0 / 138), Framing::HeadTooSmall, QColor(0xf0a020),
+         "Viso troppo piccolo: stringere la selezione intorno al viso"},
+        {"tight", AstronautFraming(0.95, 106.0 / 138), Framing::HeadTooLarge, QColor(0xf0a020),
+         "Viso troppo grande"},
+        {"off centre", AstronautFraming(0.755, 106.0 / 138, 0.15), Framing::OffCentre,
+         QColor(0xf0a020), "Viso non centrato"},
+        {"the flag", QRect(0, 0, 81, 105), Framing::NoFace, QColor(0x8c8c8c),
+         "Nessun viso trovato"},
+    };
+    for (const auto& c : cases) {
+        page.Drag(c.drag);
+        EXPECT_EQ(page.form.PreviewFraming, c.verdict) << c.what;
+        EXPECT_EQ(page.BorderColour(), c.border) << c.what;
+        EXPECT_EQ(page.form.ShpBordoAnteprima->toolTip(), c.tooltip) << c.what;
+        EXPECT_EQ(page.form.ImgAnteprima->toolTip(), c.tooltip) << c.what;
+        // The check only tells: the selection stays as the capture forced it.
+        EXPECT_EQ(page.form.ImgEdit1->Selection().topLeft(), c.drag.topLeft()) << c.what;
+        EXPECT_EQ(page.form.ImgEdit1->Selection().height(), c.drag.height()) << c.what;
+    }
+}
+
+TEST(FaceCheck, NeverRunsOnAToneStepNorOnAClickAndNeverBlocksOk)
+{
+    PhotoPage page;
+    page.Show(RealPhoto("astronaut.png"));
+    page.Drag(AstronautFraming(0.5, 106.0 / 138));
+    ASSERT_EQ(page.form.PreviewFraming, Framing::HeadTooSmall);
+
+    page.form.PreviewFraming.reset();
+    page.form.Image1_Click(4); // brightness up
+    page.form.Image1_Click(0); // contrast up
+    page.form.ImgEdit1_SelectionDrawn(10, 10, 0, 0);
+    EXPECT_FALSE(page.form.PreviewFraming.has_value());
+    EXPECT_EQ(page.BorderColour(), QColor(0xf0a020));
+
+    page.form.Image1_Click(13);
+    EXPECT_EQ(page.form.CurrentPage, 2);
+}
+
+TEST(HeadGuides, AreOnScreenOnlyNeverInTheClipboardPreviewSavedPhotoOrSheet)
+{
+    PhotoPage page;
+    QImage grey(600, 800, QImage::Format_RGB32);
+    grey.fill(qRgb(128, 128, 128));
+    page.Show(grey);
+    page.Drag(QRect(100, 100, 212, 276));
+
+    // On screen, inside the selection and over the preview.
+    EXPECT_GT(BluishPixels(page.form.ImgEdit1->grab().toImage()), 1000);
+    EXPECT_GT(BluishPixels(page.form.ImgAnteprima->grab().toImage()), 1000);
+
+    const QImage clean = grey.copy(100, 100, 212, 276);
+    EXPECT_EQ(QGuiApplication::clipboard()->image().convertToFormat(QImage::Format_RGB32), clean);
+    EXPECT_EQ(page.form.PictAnteprima->Picture(), clean);
+    EXPECT_EQ(page.form.ImgAnteprima->Picture().convertToFormat(QImage::Format_RGB32), clean);
+
+    page.form.Image1_Click(13);
+    ASSERT_EQ(page.form.CurrentPage, 2);
+    EXPECT_EQ(QImage(page.folder.Path("FotoAppoggio.bmp")).convertToFormat(QImage::Format_RGB32),
+              clean);
+    const QImage sheet = page.form.ImgEditFotoGruppo->Image();
+    ASSERT_FALSE(sheet.isNull());
+    EXPECT_EQ(BluishPixels(sheet), 0);
+    EXPECT_EQ(BluishPixels(QImage(page.folder.Path("Passaporto.jpg"))), 0);
+    // The sheet holds the photo's grey where the copies stand.
+    const QImage rgb = sheet.convertToFormat(QImage::Format_RGB32);
+    int photoGrey = 0;
+    for (int y = 0; y < rgb.height(); ++y)
+        for (int x = 0; x < rgb.width(); ++x)
+            photoGrey += std::abs(qRed(rgb.pixel(x, y)) - 128) <= 2
+                && std::abs(qBlue(rgb.pixel(x, y)) - 128) <= 2;
+    EXPECT_GT(photoGrey, 8 * 90 * 120);
+}
