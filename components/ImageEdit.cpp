@@ -3,15 +3,13 @@
 #include <QClipboard>
 #include <QFileInfo>
 #include <QGuiApplication>
-#include <QImageWriter>
 #include <QPainter>
 #include <QResizeEvent>
-#include <QSaveFile>
 
-#include "ImageFileReader.h"
 #include "ImageView.h"
 #include "Numbers.h"
 #include "PaperPlacement.h"
+#include "PictureFiles.h"
 #include "PrinterRuntime.h"
 #include "RuntimeError.h"
 #include "ViewGeometry.h"
@@ -23,8 +21,6 @@ constexpr int FitOnShow = 3;
 constexpr int MarksOff = 0;
 constexpr int MarksOn = 2;
 constexpr int JpegFile = 6;
-constexpr int SavedQuality = 95;
-constexpr int SavedDotsPerMeter = 3937; // 100 dots per inch
 constexpr double PrintedPixelsPerInch = 100;
 
 QString Millimetres(const QSizeF& inches)
@@ -86,7 +82,7 @@ QString ImageEdit::ImageSource() const
 
 void ImageEdit::ShowImage()
 {
-    ImageFile loaded = ReadImageFile(source);
+    Picture loaded = ReadPicture(source);
     document = std::move(loaded.image);
     shown = document;
     dpiAcross = loaded.dpiAcross;
@@ -254,23 +250,7 @@ void ImageEdit::SaveImageAs(const QString& path, int16_t kind)
     RequireArgument(kind == JpegFile);
     if (!HasImage())
         Raise(ErrorNumber::InvalidPicture, QStringLiteral("No image to save as %1").arg(path));
-    QImage picture = shown;
-    picture.setDotsPerMeterX(SavedDotsPerMeter);
-    picture.setDotsPerMeterY(SavedDotsPerMeter);
-
-    QSaveFile file(path);
-    QImageWriter writer(&file, "jpeg");
-    writer.setQuality(SavedQuality);
-    if (!file.open(QIODevice::WriteOnly))
-        Raise(ErrorNumber::PathFileAccess,
-              QStringLiteral("Path/File access error: cannot write %1 (%2)")
-                  .arg(path, file.errorString()));
-    if (!writer.write(picture) || !file.commit())
-        Raise(ErrorNumber::PathFileAccess,
-              QStringLiteral("Path/File access error: cannot write %1 (%2)")
-                  .arg(path,
-                       writer.error() != QImageWriter::UnknownError ? writer.errorString()
-                                                                    : file.errorString()));
+    SavePicture(shown, path, PictureFormat::Jpeg);
 }
 
 void ImageEdit::PrintImage(int16_t)

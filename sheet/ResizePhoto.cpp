@@ -4,14 +4,12 @@
 #include <memory>
 #include <vector>
 
-#include <QFileInfo>
 #include <QImage>
-#include <QImageReader>
-#include <QSaveFile>
 #include <vips/vips8>
 
 #include "ApplicationFolder.h"
 #include "Numbers.h"
+#include "PictureFiles.h"
 #include "RuntimeError.h"
 
 namespace {
@@ -30,18 +28,6 @@ void InitialiseVips()
         vips_cache_set_max(0);
         return true;
     }();
-}
-
-QImage ReadPhoto(const QString& path)
-{
-    if (!QFileInfo::exists(path))
-        Raise(ErrorNumber::FileNotFound, QStringLiteral("File not found: %1").arg(path));
-    QImageReader reader(path);
-    const QImage photo = reader.read();
-    if (photo.isNull())
-        Raise(ErrorNumber::InvalidPicture,
-              QStringLiteral("Invalid picture: %1 (%2)").arg(path, reader.errorString()));
-    return photo.convertToFormat(QImage::Format_RGB888);
 }
 
 vips::VImage ToVips(const QImage& rgb)
@@ -89,21 +75,13 @@ QImage Resample(const QImage& rgb, int targetWidth, int targetHeight)
     return ToQImage(out);
 }
 
-void WriteBmp(const QImage& image, const QString& path)
-{
-    // Written beside the target and renamed over it, so a failure leaves the old file whole.
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || !image.save(&file, "BMP") || !file.commit())
-        Raise(ErrorNumber::PathFileAccess,
-              QStringLiteral("Path/File access error: %1 (%2)").arg(path, file.errorString()));
-}
 } // namespace
 
 void ResizePhoto(double PhotoWidth, double PhotoHeight)
 {
     const QString source = ApplicationFile(QStringLiteral("FotoAppoggio.bmp"));
     const QString destination = ApplicationFile(QStringLiteral("FotoResize.bmp"));
-    const QImage photo = ReadPhoto(source);
+    const QImage photo = LoadPicture(source).convertToFormat(QImage::Format_RGB888);
     const int32_t targetWidth = ToInt32(PhotoWidth);
     const int32_t targetHeight = ToInt32(PhotoHeight);
     if (targetWidth < 1 || targetHeight < 1)
@@ -116,5 +94,5 @@ void ResizePhoto(double PhotoWidth, double PhotoHeight)
         Raise(ErrorNumber::InvalidPicture,
               QStringLiteral("Cannot resample %1: %2").arg(source, QString::fromUtf8(e.what())));
     }
-    WriteBmp(resized, destination);
+    SavePicture(resized, destination);
 }
