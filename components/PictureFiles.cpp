@@ -26,6 +26,10 @@ namespace {
 constexpr qint64 BytesPerMegabyte = qint64(1) << 20;
 constexpr qint64 MaximumFileBytes = MaximumPictureFileMegabytes * BytesPerMegabyte;
 constexpr qint64 DecodedBytesPerPixel = 4;
+// Where every format declares its size: a JPEG's frame header follows at most a few segments of
+// 64 KB; the rest is read only once the size is judged.
+constexpr qint64 HeadBytes = BytesPerMegabyte;
+constexpr QByteArrayView JpegStart("\xFF\xD8\xFF", 3);
 // The tersest coding of a flat picture still spends a bit on each 8 x 8 block of a JPEG (512
 // pixels a byte) and a byte on each 1032 bytes of a PNG's rows: a file declaring more than 2048
 // pixels for each of its bytes holds no picture that big. Small pictures cost too little to ask.
@@ -94,7 +98,7 @@ QString WriteFailure(int error)
 class FileDescriptor
 {
 public:
-    explicit FileDescriptor(int fd)
+    explicit FileDescriptor(int fd = -1)
         : fd(fd)
     { }
     ~FileDescriptor()
@@ -106,6 +110,12 @@ public:
     FileDescriptor& operator=(const FileDescriptor&) = delete;
 
     int Get() const { return fd; }
+    void Reset(int descriptor)
+    {
+        if (fd >= 0)
+            ::close(fd);
+        fd = descriptor;
+    }
     // Closes now, for the caller to see the error that only a close may report.
     int Close()
     {
@@ -133,41 +143,65 @@ void RequirePictureFile(const QString& path, const struct stat& status)
                           .arg(MaximumPictureFileMegabytes));
 }
 
-QByteArray ReadWholeFile(const QString& path)
+// A picture file opened for reading, read in two steps: what its head declares is judged before
+// the rest is read, so a file refused for its header costs no more memory than its head.
+class PictureSource
 {
-    const QByteArray name = QFile::encodeName(path);
-    struct stat status
+public:
+    explicit PictureSource(const QString& path)
+        : path(path)
     {
-    };
-    if (path.isEmpty() || ::stat(name.constData(), &status) != 0) {
-        if (path.isEmpty() || errno == ENOENT || errno == ENOTDIR)
-            Raise(ErrorNumber::FileNotFound, Tr("File not found: %1").arg(path));
-        RefusePicture(path, ReadFailure(errno));
-    }
-    RequirePictureFile(path, status);
-    // Non-blocking, and checked again once open, in case the name changed in between.
-    FileDescriptor file(::open(name.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
-    if (file.Get() < 0)
-        RefusePicture(path, ReadFailure(errno));
-    if (::fstat(file.Get(), &status) != 0)
-        RefusePicture(path, ReadFailure(errno));
-    RequirePictureFile(path, status);
-
-    QByteArray data(qsizetype(status.st_size), Qt::Uninitialized);
-    qsizetype filled = 0;
-    while (filled < data.size()) {
-        const ssize_t got = ::read(file.Get(), data.data() + filled, size_t(data.size() - filled));
-        if (got < 0 && errno == EINTR)
-            continue;
-        if (got < 0)
+        const QByteArray name = QFile::encodeName(path);
+        struct stat status
+        {
+        };
+        if (path.isEmpty() || ::stat(name.constData(), &status) != 0) {
+            if (path.isEmpty() || errno == ENOENT || errno == ENOTDIR)
+                Raise(ErrorNumber::FileNotFound, Tr("File not found: %1").arg(path));
             RefusePicture(path, ReadFailure(errno));
-        if (got == 0)
-            break;
-        filled += got;
+        }
+        RequirePictureFile(path, status);
+        // Non-blocking, and checked again once open, in case the name changed in between.
+        file.Reset(::open(name.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
+        if (file.Get() < 0)
+            RefusePicture(path, ReadFailure(errno));
+        if (::fstat(file.Get(), &status) != 0)
+            RefusePicture(path, ReadFailure(errno));
+        RequirePictureFile(path, status);
+        size = status.st_size;
     }
-    data.truncate(filled);
-    return data;
-}
+
+    qint64 Size() const { return size; }
+    const QByteArray& Data() const { return data; }
+    bool Complete() const { return data.size() >= size; }
+
+    // Reads on until the data hold `bytes` bytes of the file, or all of it.
+    void ReadUpTo(qint64 bytes)
+    {
+        qsizetype filled = data.size();
+        data.resize(qsizetype(qMin(bytes, size)));
+        while (filled < data.size()) {
+            const ssize_t got
+                = ::read(file.Get(), data.data() + filled, size_t(data.size() - filled));
+            if (got < 0 && errno == EINTR)
+                continue;
+            if (got < 0)
+                RefusePicture(path, ReadFailure(errno));
+            if (got == 0)
+                break;
+            filled += got;
+        }
+        data.truncate(filled);
+    }
+
+    void ReadAll() { ReadUpTo(size); }
+
+private:
+    QString path;
+    FileDescriptor file;
+    qint64 size = 0;
+    QByteArray data;
+};
 
 // Qt's default limit refuses the 48-megapixel photos that phones take.
 void AllowLargePictures()
@@ -261,6 +295,14 @@ QImage ReadWithQt(const QString& path, QImageReader& reader, QSize size)
     if (!reader.read(&image))
         RefusePicture(path, Tr("the picture cannot be decoded: %1").arg(reader.errorString()));
     return image;
+}
+
+QSize DeclaredSize(const QByteArray& head)
+{
+    QBuffer buffer;
+    buffer.setData(head);
+    buffer.open(QIODevice::ReadOnly);
+    return QImageReader(&buffer).size();
 }
 
 double DensityAcross(const QByteArray& data, QImageIOHandler::Transformations transformation)
@@ -363,20 +405,29 @@ QByteArray Encoded(const QImage& picture, PictureFormat format)
 
 Picture ReadPicture(const QString& path)
 {
-    const QByteArray data = ReadWholeFile(path);
+    PictureSource source(path);
+    if (source.Size() == 0)
+        RefusePicture(path, Tr("the file is empty"));
+    source.ReadUpTo(HeadBytes);
+    QSize size = DeclaredSize(source.Data());
+    // Only a JPEG may carry its frame header beyond the head, after large metadata segments.
+    if (!size.isValid() && !source.Complete() && source.Data().startsWith(JpegStart)) {
+        source.ReadAll();
+        size = DeclaredSize(source.Data());
+    }
+    if (!size.isValid())
+        RefusePicture(path,
+                      PictureIsWhole(source.Data()) ? Tr("the file is not a picture")
+                                                    : Tr("the file is truncated"));
+    RequirePlausibleSize(path, size, source.Size());
+
+    source.ReadAll();
+    const QByteArray& data = source.Data();
     QBuffer buffer;
     buffer.setData(data);
     buffer.open(QIODevice::ReadOnly);
     QImageReader reader(&buffer);
     reader.setAutoTransform(true);
-    const QSize size = reader.size();
-    if (data.isEmpty())
-        RefusePicture(path, Tr("the file is empty"));
-    if (!size.isValid())
-        RefusePicture(path,
-                      PictureIsWhole(data) ? Tr("the file is not a picture")
-                                           : Tr("the file is truncated"));
-    RequirePlausibleSize(path, size, data.size());
     if (!PictureIsWhole(data))
         RefusePicture(path, Tr("the file is truncated"));
 

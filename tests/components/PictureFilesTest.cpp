@@ -191,6 +191,18 @@ TEST_F(PictureFilesTest, AcceptsStrayBytesBeforeAMarkerAndDataAfterTheEnd)
         EXPECT_EQ(ReadPicture(Write("variant.jpg", variant)).image, clean);
 }
 
+TEST_F(PictureFilesTest, ReadsAJpegWhoseFrameHeaderLiesBeyondItsFirstMegabyte)
+{
+    // Twenty full application segments, as large metadata blocks, ahead of the frame header.
+    QByteArray segment("\xFF\xE9\xFF\xFF", 4);
+    segment.append(QByteArray(0xFFFF - 2, 'm'));
+    QByteArray jpeg = PatternJpeg;
+    jpeg.insert(2, segment.repeated(20));
+    ASSERT_GT(jpeg.indexOf(QByteArray("\xFF\xC0", 2)), 1 << 20);
+    EXPECT_EQ(ReadPicture(Write("metadata.jpg", jpeg)).image,
+              ReadPicture(Write("plain.jpg", PatternJpeg)).image);
+}
+
 TEST_F(PictureFilesTest, ReadsFlatPhotosAsTerseAsEncodersWrite)
 {
     // Flat grey, progressive with optimised tables: the tersest JPEG a camera-sized picture gets.
@@ -255,7 +267,9 @@ TEST_F(PictureFilesTest, ReplacesAPlantedLinkInsteadOfWritingThroughIt)
         EXPECT_EQ(ReadBack(path).size(), Pattern.size()) << link.name;
     }
     EXPECT_EQ(ReadFile(victim), QByteArray("another user's data"));
-    struct stat status {};
+    struct stat status
+    {
+    };
     ASSERT_EQ(stat(QFile::encodeName(victim).constData(), &status), 0);
     EXPECT_EQ(status.st_mode & 0777, 0600);
     EXPECT_FALSE(QFileInfo::exists(dangling));

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Files no photo is, opened through the real dialog: a BMP cut short but named .jpg, a small JPEG
-# declaring 11000 x 11000 pixels and a named pipe. Each ends in message 481 while the window keeps
+# declaring 11000 x 11000 pixels, a named pipe and 150 MB of noise. Each ends in message 481 while the window keeps
 # answering; refusing them costs less than 100 MB over the idle program and the whole run stays
 # under the peak resident memory given in MB as third argument.
 source "$(dirname "$0")/common.sh"
@@ -16,6 +16,7 @@ frame=$(LC_ALL=C grep -obUaP '\xff\xc0' "$WORK/bomba.jpg" | head -n 1 | cut -d: 
 # 11000 = 0x2AF8, as height and width.
 printf '\x2a\xf8\x2a\xf8' | dd of="$WORK/bomba.jpg" bs=1 seek=$((frame + 5)) conv=notrunc status=none
 mkfifo "$WORK/tubo.jpg"
+head -c 150M /dev/urandom >"$WORK/rumore.jpg"
 convert -size 600x800 gradient:'#9bb7d4-#e8eef5' -quality 90 "$WORK/ritratto.jpg"
 
 start_display
@@ -38,7 +39,7 @@ blank=$(pixel "$cx" "$cy")
 peak_kb() { awk '/^VmHWM:/ { print $2 }' "/proc/$ORVELLA_PID/status"; }
 idle_kb=$(peak_kb)
 box_closed() { ! xdotool search --onlyvisible --name '^481$' >/dev/null 2>&1; }
-for name in tagliata.jpg bomba.jpg tubo.jpg; do
+for name in tagliata.jpg bomba.jpg tubo.jpg rumore.jpg; do
     open_photo "$WORK/$name"
     BOX=$(wait_for_window "^481$") || fail "opening $name showed no message titled 481"
     xdotool windowfocus --sync "$BOX" key Return
@@ -46,7 +47,7 @@ for name in tagliata.jpg bomba.jpg tubo.jpg; do
     [ "$(pixel "$cx" "$cy")" = "$blank" ] || fail "the photo control shows something after refusing $name"
 done
 refusal_kb=$(($(peak_kb) - idle_kb))
-echo "e2e: refusing the three files raised the peak resident memory by $((refusal_kb / 1024)) MB (limit $REFUSAL_MB MB)"
+echo "e2e: refusing the four files raised the peak resident memory by $((refusal_kb / 1024)) MB (limit $REFUSAL_MB MB)"
 [ "$refusal_kb" -le $((REFUSAL_MB * 1024)) ] ||
     fail "refusing the files took $((refusal_kb / 1024)) MB over the idle program, expected at most $REFUSAL_MB MB"
 
