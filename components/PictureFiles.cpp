@@ -45,20 +45,19 @@ constexpr mode_t AnyWriteBits = 0222;
 constexpr int TemporaryNameAttempts = 100;
 constexpr size_t HugePage = size_t(2) << 20;
 
-QString Tr(const char* text)
-{
-    return QCoreApplication::translate("RuntimeError", text);
-}
-
 [[noreturn]] void RefusePicture(const QString& path, const QString& reason)
 {
-    Raise(ErrorNumber::InvalidPicture, Tr("Invalid picture: %1 (%2)").arg(path, reason));
+    Raise(
+        ErrorNumber::InvalidPicture,
+        QCoreApplication::translate("RuntimeError", "Invalid picture: %1 (%2)").arg(path, reason));
 }
 
 [[noreturn]] void RefuseWrite(const QString& path, const QString& reason)
 {
-    Raise(ErrorNumber::PathFileAccess,
-          Tr("Path/File access error: cannot write %1 (%2)").arg(path, reason));
+    Raise(
+        ErrorNumber::PathFileAccess,
+        QCoreApplication::translate("RuntimeError", "Path/File access error: cannot write %1 (%2)")
+            .arg(path, reason));
 }
 
 QString ReadFailure(int error)
@@ -66,9 +65,9 @@ QString ReadFailure(int error)
     switch (error) {
     case EACCES:
     case EPERM:
-        return Tr("no permission to read it");
+        return QCoreApplication::translate("RuntimeError", "no permission to read it");
     case EISDIR:
-        return Tr("it is a folder, not a file");
+        return QCoreApplication::translate("RuntimeError", "it is a folder, not a file");
     default:
         return QString::fromLocal8Bit(std::strerror(error));
     }
@@ -79,17 +78,17 @@ QString WriteFailure(int error)
     switch (error) {
     case ENOSPC:
     case EDQUOT:
-        return Tr("no space left on the disk");
+        return QCoreApplication::translate("RuntimeError", "no space left on the disk");
     case EACCES:
     case EPERM:
-        return Tr("no permission to write in its folder");
+        return QCoreApplication::translate("RuntimeError", "no permission to write in its folder");
     case EROFS:
-        return Tr("the disk is read-only");
+        return QCoreApplication::translate("RuntimeError", "the disk is read-only");
     case ENOENT:
     case ENOTDIR:
-        return Tr("its folder does not exist");
+        return QCoreApplication::translate("RuntimeError", "its folder does not exist");
     case EISDIR:
-        return Tr("a folder has that name");
+        return QCoreApplication::translate("RuntimeError", "a folder has that name");
     default:
         return QString::fromLocal8Bit(std::strerror(error));
     }
@@ -133,12 +132,17 @@ private:
 void RequirePictureFile(const QString& path, const struct stat& status)
 {
     if (S_ISDIR(status.st_mode))
-        RefusePicture(path, Tr("it is a folder, not a file"));
+        RefusePicture(path,
+                      QCoreApplication::translate("RuntimeError", "it is a folder, not a file"));
     if (!S_ISREG(status.st_mode))
-        RefusePicture(path, Tr("it is not a regular file but a pipe, a device or a socket"));
+        RefusePicture(
+            path,
+            QCoreApplication::translate(
+                "RuntimeError", "it is not a regular file but a pipe, a device or a socket"));
     if (status.st_size > MaximumFileBytes)
         RefusePicture(path,
-                      Tr("the file is too large: %1 MB, more than %2 MB")
+                      QCoreApplication::translate("RuntimeError",
+                                                  "the file is too large: %1 MB, more than %2 MB")
                           .arg(status.st_size / BytesPerMegabyte)
                           .arg(MaximumPictureFileMegabytes));
 }
@@ -157,7 +161,8 @@ public:
         };
         if (path.isEmpty() || ::stat(name.constData(), &status) != 0) {
             if (path.isEmpty() || errno == ENOENT || errno == ENOTDIR)
-                Raise(ErrorNumber::FileNotFound, Tr("File not found: %1").arg(path));
+                Raise(ErrorNumber::FileNotFound,
+                      QCoreApplication::translate("RuntimeError", "File not found: %1").arg(path));
             RefusePicture(path, ReadFailure(errno));
         }
         RequirePictureFile(path, status);
@@ -235,15 +240,19 @@ void RequirePlausibleSize(const QString& path, QSize size, qint64 fileBytes)
 {
     const qint64 pixels = qint64(size.width()) * size.height();
     if (pixels * DecodedBytesPerPixel > qint64(MaximumDecodedMegabytes) * BytesPerMegabyte)
-        RefusePicture(path,
-                      Tr("the picture is too large: %1 x %2 pixels, more than %3 MB decoded")
-                          .arg(size.width())
-                          .arg(size.height())
-                          .arg(MaximumDecodedMegabytes));
+        RefusePicture(
+            path,
+            QCoreApplication::translate(
+                "RuntimeError", "the picture is too large: %1 x %2 pixels, more than %3 MB decoded")
+                .arg(size.width())
+                .arg(size.height())
+                .arg(MaximumDecodedMegabytes));
     if (pixels > PixelsAnyFileMayDeclare && pixels > fileBytes * MostPixelsPerFileByte)
         RefusePicture(path,
-                      Tr("the picture claims %1 x %2 pixels, more than a file of %3 bytes can "
-                         "hold")
+                      QCoreApplication::translate(
+                          "RuntimeError",
+                          "the picture claims %1 x %2 pixels, more than a file of %3 bytes can "
+                          "hold")
                           .arg(size.width())
                           .arg(size.height())
                           .arg(fileBytes));
@@ -272,19 +281,24 @@ QImage ReadJpeg(const QString& path, const QByteArray& data, QSize size,
     if (canvas.isNull())
         RefusePicture(
             path,
-            Tr("not enough memory for its %1 x %2 pixels").arg(size.width()).arg(size.height()));
+            QCoreApplication::translate("RuntimeError", "not enough memory for its %1 x %2 pixels")
+                .arg(size.width())
+                .arg(size.height()));
     const JpegDecoding decoding = DecodeJpeg(data, canvas);
     switch (decoding.fault) {
     case JpegFault::None:
         return Transformed(canvas, transformation);
     case JpegFault::Truncated:
-        RefusePicture(path, Tr("the file is truncated"));
+        RefusePicture(path, QCoreApplication::translate("RuntimeError", "the file is truncated"));
     case JpegFault::Corrupt:
-        RefusePicture(path, Tr("the picture data are damaged"));
+        RefusePicture(path,
+                      QCoreApplication::translate("RuntimeError", "the picture data are damaged"));
     case JpegFault::Unreadable:
         break;
     }
-    RefusePicture(path, Tr("the JPEG cannot be decoded: %1").arg(decoding.detail));
+    RefusePicture(path,
+                  QCoreApplication::translate("RuntimeError", "the JPEG cannot be decoded: %1")
+                      .arg(decoding.detail));
 }
 
 QImage ReadWithQt(const QString& path, QImageReader& reader, QSize size)
@@ -293,7 +307,10 @@ QImage ReadWithQt(const QString& path, QImageReader& reader, QSize size)
     // The reader decodes into an image of the right size and format instead of allocating one.
     QImage image = HugePageImage(size, reader.imageFormat());
     if (!reader.read(&image))
-        RefusePicture(path, Tr("the picture cannot be decoded: %1").arg(reader.errorString()));
+        RefusePicture(
+            path,
+            QCoreApplication::translate("RuntimeError", "the picture cannot be decoded: %1")
+                .arg(reader.errorString()));
     return image;
 }
 
@@ -351,11 +368,11 @@ void RefuseUnreplaceable(const QString& path)
     if (::lstat(QFile::encodeName(path).constData(), &status) != 0)
         return;
     if (S_ISDIR(status.st_mode))
-        RefuseWrite(path, Tr("a folder has that name"));
+        RefuseWrite(path, QCoreApplication::translate("RuntimeError", "a folder has that name"));
     if (S_ISREG(status.st_mode)
         && ((status.st_mode & AnyWriteBits) == 0
             || ::access(QFile::encodeName(path).constData(), W_OK) != 0))
-        RefuseWrite(path, Tr("the file is read-only"));
+        RefuseWrite(path, QCoreApplication::translate("RuntimeError", "the file is read-only"));
 }
 
 bool WriteAll(int fd, const QByteArray& bytes)
@@ -407,7 +424,7 @@ Picture ReadPicture(const QString& path)
 {
     PictureSource source(path);
     if (source.Size() == 0)
-        RefusePicture(path, Tr("the file is empty"));
+        RefusePicture(path, QCoreApplication::translate("RuntimeError", "the file is empty"));
     source.ReadUpTo(HeadBytes);
     QSize size = DeclaredSize(source.Data());
     // Only a JPEG may carry its frame header beyond the head, after large metadata segments.
@@ -417,8 +434,9 @@ Picture ReadPicture(const QString& path)
     }
     if (!size.isValid())
         RefusePicture(path,
-                      PictureIsWhole(source.Data()) ? Tr("the file is not a picture")
-                                                    : Tr("the file is truncated"));
+                      PictureIsWhole(source.Data())
+                          ? QCoreApplication::translate("RuntimeError", "the file is not a picture")
+                          : QCoreApplication::translate("RuntimeError", "the file is truncated"));
     RequirePlausibleSize(path, size, source.Size());
 
     source.ReadAll();
@@ -429,7 +447,7 @@ Picture ReadPicture(const QString& path)
     QImageReader reader(&buffer);
     reader.setAutoTransform(true);
     if (!PictureIsWhole(data))
-        RefusePicture(path, Tr("the file is truncated"));
+        RefusePicture(path, QCoreApplication::translate("RuntimeError", "the file is truncated"));
 
     const QImageIOHandler::Transformations transformation = reader.transformation();
     Picture picture;
@@ -449,6 +467,7 @@ void SavePicture(const QImage& picture, const QString& path, PictureFormat forma
 {
     const QByteArray bytes = Encoded(picture, format);
     if (bytes.isEmpty())
-        RefuseWrite(path, Tr("the picture cannot be encoded"));
+        RefuseWrite(path,
+                    QCoreApplication::translate("RuntimeError", "the picture cannot be encoded"));
     ReplaceFile(path, bytes);
 }
