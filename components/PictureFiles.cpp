@@ -306,11 +306,11 @@ QImage ReadWithQt(const QString& path, QImageReader& reader, QSize size)
     AllowLargePictures();
     // The reader decodes into an image of the right size and format instead of allocating one.
     QImage image = HugePageImage(size, reader.imageFormat());
+    // Its header read, a picture Qt cannot decode is damaged; Qt's own reason is often "Unknown
+    // error".
     if (!reader.read(&image))
-        RefusePicture(
-            path,
-            QCoreApplication::translate("RuntimeError", "the picture cannot be decoded: %1")
-                .arg(reader.errorString()));
+        RefusePicture(path,
+                      QCoreApplication::translate("RuntimeError", "the picture data are damaged"));
     return image;
 }
 

@@ -1,5 +1,6 @@
 #include <cstddef>
 #include <cstdint>
+#include <cstdlib>
 
 #include <QCoreApplication>
 #include <QDir>
@@ -10,7 +11,8 @@
 #include "RuntimeError.h"
 
 // Feeds each input to the picture reader as a file, the way the program meets it. Numbered
-// errors are the reader's answer; anything else (a crash, a sanitizer report, a hang) is a find.
+// errors are the reader's answer; anything else (a crash, a sanitizer report, a hang, a refusal
+// that gives no reason) is a find.
 namespace {
 QString scratch;
 }
