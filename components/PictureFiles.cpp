@@ -434,7 +434,7 @@ Picture ReadPicture(const QString& path)
     }
     if (!size.isValid())
         RefusePicture(path,
-                      PictureIsWhole(source.Data())
+                      !source.Complete() || PictureIsWhole(source.Data())
                           ? QCoreApplication::translate("RuntimeError", "the file is not a picture")
                           : QCoreApplication::translate("RuntimeError", "the file is truncated"));
     RequirePlausibleSize(path, size, source.Size());
