@@ -4,16 +4,14 @@
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <QGuiApplication>
-#include <QImageWriter>
 #include <QLocale>
 #include <QPainter>
 #include <QResizeEvent>
-#include <QSaveFile>
 
-#include "ImageFileReader.h"
 #include "ImageView.h"
 #include "Numbers.h"
 #include "PaperPlacement.h"
+#include "PictureFiles.h"
 #include "PrinterRuntime.h"
 #include "RuntimeError.h"
 #include "ViewGeometry.h"
@@ -25,8 +23,6 @@ constexpr int FitOnShow = 3;
 constexpr int MarksOff = 0;
 constexpr int MarksOn = 2;
 constexpr int JpegFile = 6;
-constexpr int SavedQuality = 95;
-constexpr int SavedDotsPerMeter = 3937; // 100 dots per inch
 constexpr double PrintedPixelsPerInch = 100;
 
 QString Millimetres(const QSizeF& inches)
@@ -89,7 +85,7 @@ QString ImageEdit::ImageSource() const
 
 void ImageEdit::ShowImage()
 {
-    ImageFile loaded = ReadImageFile(source);
+    Picture loaded = ReadPicture(source);
     document = std::move(loaded.image);
     shown = document;
     dpiAcross = loaded.dpiAcross;
@@ -266,28 +262,8 @@ void ImageEdit::SaveImageAs(const QString& path, int16_t kind)
 {
     RequireArgument(kind == JpegFile);
     if (!HasImage())
-        Raise(ErrorNumber::InvalidPicture,
-              QCoreApplication::translate("RuntimeError", "No image to save as %1").arg(path));
-    QImage picture = shown;
-    picture.setDotsPerMeterX(SavedDotsPerMeter);
-    picture.setDotsPerMeterY(SavedDotsPerMeter);
-
-    QSaveFile file(path);
-    QImageWriter writer(&file, "jpeg");
-    writer.setQuality(SavedQuality);
-    if (!file.open(QIODevice::WriteOnly))
-        Raise(ErrorNumber::PathFileAccess,
-              QCoreApplication::translate("RuntimeError",
-                                          "Path/File access error: cannot write %1 (%2)")
-                  .arg(path, FileErrorReason(file.errorString())));
-    if (!writer.write(picture) || !file.commit())
-        Raise(ErrorNumber::PathFileAccess,
-              QCoreApplication::translate("RuntimeError",
-                                          "Path/File access error: cannot write %1 (%2)")
-                  .arg(path,
-                       writer.error() != QImageWriter::UnknownError
-                           ? writer.errorString()
-                           : FileErrorReason(file.errorString())));
+        Raise(ErrorNumber::InvalidPicture, QCoreApplication::translate("RuntimeError", "No image to save as %1").arg(path));
+    SavePicture(shown, path, PictureFormat::Jpeg);
 }
 
 void ImageEdit::PrintImage(int16_t)

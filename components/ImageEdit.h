@@ -19,14 +19,15 @@ class ImageView;
 //
 // How it settles what its callers leave open:
 // - A picture handed to SetImageSource is dropped at once; the source stays the last file name.
-// - ShowImage reads JPEG, BMP and what else Qt reads, upright by EXIF orientation, up to 512 MB
-//   decoded; when it fails the control keeps what it showed.
+// - ShowImage reads JPEG, BMP and what else Qt reads through ReadPicture (PictureFiles.h), upright
+//   by EXIF orientation, up to 512 MB decoded; when it fails the control keeps what it showed.
 // - ShowImage without a preceding FitImage 3 keeps the zoom and shows the top-left corner.
 // - FitImage 3 fits the picture of the next ShowImage; FitImage 0 fits the shown one now; the zoom
 //   then stays as it is when the control is resized, so a zoom read back remains true.
 // - A fitted zoom is kept within 2..6500 percent; zoom and scroll values out of range raise 5.
 // - ViewPercentX/Y place the scroll bars at that percent of their range (100: right, bottom).
-// - ImageWidthBase uses the file's JFIF density, else its EXIF resolution, else 96 dpi.
+// - ImageWidthBase uses the file's JFIF density, else its EXIF resolution, else 96 dpi; a density
+//   below 50 or above 5000 dpi counts as none.
 // - SelectRect clips the rectangle to the image and never raises SelectionDrawn.
 // - A drag selects between the pixel corners nearest to where it starts and ends.
 // - CopySelection of an empty selection, PasteAt or DrawMark with no image shown, and DrawMark
@@ -36,7 +37,8 @@ class ImageView;
 // - MarkKind is the marks' colour as 0x00BBGGRR: 0, the default, is black; MarkWidth is the side
 //   of the square pen in pixels.
 // - SetSheetPrepareFlag has no effect: every picture is already held ready for pastes and marks.
-// - SaveImageAs writes what is shown, pending paste and marks included; kind 6 (JPEG) only.
+// - SaveImageAs writes what is shown, pending paste and marks included, through SavePicture: a
+//   JPEG at quality 95 without chroma subsampling, at 100 dpi; kind 6 (JPEG) only.
 // - PrintImage adds what is shown, as a page, to the current printer's document, which that
 //   printer's EndDoc sends: at 100 pixels per inch of paper, centred, never scaled; turned a
 //   quarter turn when the paper holds it only that way; refused with 482 when it does not fit.

@@ -179,6 +179,120 @@ RecordedResolution BmpResolution(const Bytes& bytes)
     return {x * MetresPerInch, y * MetresPerInch};
 }
 
+constexpr QByteArrayView PngSignature("\x89PNG\r\n\x1A\n", 8);
+
+enum BmpCompression : uint32_t { BmpRgb = 0, BmpRle8 = 1, BmpRle4 = 2, BmpBitFields = 3 };
+
+// Walks an RLE8 or RLE4 stream from `at`; true when it reaches its end-of-bitmap mark.
+bool RleReachesEnd(const Bytes& bytes, qsizetype at, bool fourBit)
+{
+    while (bytes.Has(at, 2)) {
+        const uint8_t count = bytes.U8(at);
+        const uint8_t code = bytes.U8(at + 1);
+        at += 2;
+        if (count > 0 || code == 0)
+            continue;
+        if (code == 1)
+            return true;
+        if (code == 2) {
+            at += 2;
+            continue;
+        }
+        const qsizetype literal = fourBit ? (code + 1) / 2 : code;
+        at += (literal + 1) / 2 * 2;
+    }
+    return false;
+}
+
+bool BmpIsWhole(const Bytes& bytes)
+{
+    const qsizetype info = 14;
+    if (!bytes.Has(0, info + 4))
+        return false;
+    const qsizetype pixels = bytes.U32(10);
+    const uint32_t infoSize = bytes.U32(info);
+    qint64 width = 0;
+    qint64 height = 0;
+    uint32_t bitCount = 0;
+    uint32_t compression = BmpRgb;
+    if (infoSize == 12 && bytes.Has(info, 12)) {
+        width = bytes.U16(info + 4);
+        height = bytes.U16(info + 6);
+        bitCount = bytes.U16(info + 10);
+    } else if (infoSize >= 40 && bytes.Has(info, 40)) {
+        width = int32_t(bytes.U32(info + 4));
+        height = int32_t(bytes.U32(info + 8));
+        bitCount = bytes.U16(info + 14);
+        compression = bytes.U32(info + 16);
+    } else {
+        return false;
+    }
+    if (pixels > bytes.data.size())
+        return false;
+    if (compression == BmpRle8 || compression == BmpRle4)
+        return RleReachesEnd(bytes, pixels, compression == BmpRle4);
+    if (compression != BmpRgb && compression != BmpBitFields)
+        return true;
+    const qint64 rowBytes = (qAbs(width) * bitCount + 31) / 32 * 4;
+    return rowBytes == 0 || qAbs(height) <= (bytes.data.size() - pixels) / rowBytes;
+}
+
+// Skips a chain of GIF data sub-blocks starting at `at`; -1 when the file ends first.
+qsizetype SkipGifSubBlocks(const Bytes& bytes, qsizetype at)
+{
+    while (bytes.Has(at, 1)) {
+        const uint8_t length = bytes.U8(at);
+        if (length == 0)
+            return at + 1;
+        at += 1 + length;
+    }
+    return -1;
+}
+
+qsizetype GifColourTableBytes(uint8_t flags)
+{
+    return (flags & 0x80) ? 3 * (qsizetype(2) << (flags & 0x07)) : 0;
+}
+
+bool GifIsWhole(const Bytes& bytes)
+{
+    const qsizetype screen = 6;
+    if (!bytes.Has(screen, 7))
+        return false;
+    qsizetype at = screen + 7 + GifColourTableBytes(bytes.U8(screen + 4));
+    while (bytes.Has(at, 1)) {
+        switch (bytes.U8(at)) {
+        case 0x3B:
+            return true;
+        case 0x21:
+            at = SkipGifSubBlocks(bytes, at + 2);
+            break;
+        case 0x2C:
+            if (!bytes.Has(at, 10))
+                return false;
+            at = SkipGifSubBlocks(bytes, at + 10 + GifColourTableBytes(bytes.U8(at + 9)) + 1);
+            break;
+        default:
+            return false;
+        }
+        if (at < 0)
+            return false;
+    }
+    return false;
+}
+
+bool PngIsWhole(const Bytes& bytes)
+{
+    qsizetype at = PngSignature.size();
+    while (bytes.Has(at, 12)) {
+        const qsizetype length = bytes.U32(at);
+        if (bytes.data.sliced(at + 4, 4) == QByteArrayView("IEND"))
+            return true;
+        at += 12 + length;
+    }
+    return false;
+}
+
 } // namespace
 
 RecordedResolution ReadRecordedResolution(QByteArrayView file)
@@ -191,8 +305,13 @@ RecordedResolution ReadRecordedResolution(QByteArrayView file)
     return {};
 }
 
-bool JpegReachesEnd(QByteArrayView file)
+bool PictureIsWhole(QByteArrayView file)
 {
-    const Bytes bytes {file};
-    return IsJpeg(bytes) && WalkJpeg(bytes, [](uint8_t, QByteArrayView) { return true; });
+    if (file.startsWith("BM"))
+        return BmpIsWhole(Bytes {file, false});
+    if (file.startsWith("GIF87a") || file.startsWith("GIF89a"))
+        return GifIsWhole(Bytes {file, false});
+    if (file.startsWith(PngSignature))
+        return PngIsWhole(Bytes {file});
+    return true;
 }

@@ -13,6 +13,8 @@ struct RecordedResolution
 // file records. Other formats, and files that record only an aspect ratio, give 0.
 RecordedResolution ReadRecordedResolution(QByteArrayView file);
 
-// Whether a JPEG stream reaches its end-of-image marker. The decoder pads a truncated stream with
-// grey and reports success, so a cut-off file has to be caught here.
-bool JpegReachesEnd(QByteArrayView file);
+// Whether a BMP, GIF or PNG file holds all the data its headers announce: BMP pixel rows (or an
+// RLE stream up to its end mark), GIF blocks up to the trailer, PNG chunks up to IEND. Their
+// decoders return whatever part they read, so a cut-off file has to be caught here. Other files
+// give true.
+bool PictureIsWhole(QByteArrayView file);

@@ -5,14 +5,12 @@
 #include <vector>
 
 #include <QCoreApplication>
-#include <QFileInfo>
 #include <QImage>
-#include <QImageReader>
-#include <QSaveFile>
 #include <vips/vips8>
 
 #include "ApplicationFolder.h"
 #include "Numbers.h"
+#include "PictureFiles.h"
 #include "RuntimeError.h"
 
 namespace {
@@ -31,20 +29,6 @@ void InitialiseVips()
         vips_cache_set_max(0);
         return true;
     }();
-}
-
-QImage ReadPhoto(const QString& path)
-{
-    if (!QFileInfo::exists(path))
-        Raise(ErrorNumber::FileNotFound,
-              QCoreApplication::translate("RuntimeError", "File not found: %1").arg(path));
-    QImageReader reader(path);
-    const QImage photo = reader.read();
-    if (photo.isNull())
-        Raise(ErrorNumber::InvalidPicture,
-              QCoreApplication::translate("RuntimeError", "Invalid picture: %1 (%2)")
-                  .arg(path, reader.errorString()));
-    return photo.convertToFormat(QImage::Format_RGB888);
 }
 
 vips::VImage ToVips(const QImage& rgb)
@@ -92,22 +76,13 @@ QImage Resample(const QImage& rgb, int targetWidth, int targetHeight)
     return ToQImage(out);
 }
 
-void WriteBmp(const QImage& image, const QString& path)
-{
-    // Written beside the target and renamed over it, so a failure leaves the old file whole.
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || !image.save(&file, "BMP") || !file.commit())
-        Raise(ErrorNumber::PathFileAccess,
-              QCoreApplication::translate("RuntimeError", "Path/File access error: %1 (%2)")
-                  .arg(path, FileErrorReason(file.errorString())));
-}
 } // namespace
 
 void ResizePhoto(double PhotoWidth, double PhotoHeight)
 {
     const QString source = ApplicationFile(QStringLiteral("FotoAppoggio.bmp"));
     const QString destination = ApplicationFile(QStringLiteral("FotoResize.bmp"));
-    const QImage photo = ReadPhoto(source);
+    const QImage photo = LoadPicture(source).convertToFormat(QImage::Format_RGB888);
     const int32_t targetWidth = ToInt32(PhotoWidth);
     const int32_t targetHeight = ToInt32(PhotoHeight);
     if (targetWidth < 1 || targetHeight < 1)
@@ -123,5 +98,5 @@ void ResizePhoto(double PhotoWidth, double PhotoHeight)
               QCoreApplication::translate("RuntimeError", "Cannot resample %1: %2")
                   .arg(source, QString::fromUtf8(e.what())));
     }
-    WriteBmp(resized, destination);
+    SavePicture(resized, destination);
 }

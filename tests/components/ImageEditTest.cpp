@@ -160,17 +160,6 @@ TEST_F(ImageEditTest, BrokenPicturesRaise481NamingTheFileAndChangeNothing)
     }
 }
 
-// Rewrites the frame size in the JPEG's SOF0 header without touching the rest.
-QByteArray WithFrameSize(QByteArray jpeg, int width, int height)
-{
-    const qsizetype frame = jpeg.indexOf(QByteArray("\xFF\xC0", 2));
-    jpeg[frame + 5] = char(height >> 8);
-    jpeg[frame + 6] = char(height & 0xFF);
-    jpeg[frame + 7] = char(width >> 8);
-    jpeg[frame + 8] = char(width & 0xFF);
-    return jpeg;
-}
-
 TEST_F(ImageEditTest, PictureBeyond512MegabytesRaises481TooLarge)
 {
     const QString huge = Write(

@@ -8,6 +8,7 @@
 #include <QDataStream>
 #include <QFile>
 #include <QImage>
+#include <QProcess>
 #include <QString>
 
 // Small picture files built byte by byte, so each test knows exactly what the file records.
@@ -19,6 +20,28 @@ inline QByteArray EncodedPicture(const QImage& picture, const char* format, int 
     buffer.open(QIODevice::WriteOnly);
     picture.save(&buffer, format, quality);
     return bytes;
+}
+
+// A picture file made by ImageMagick's convert from the arguments given, for the formats and
+// codings Qt does not write (GIF, RLE-compressed BMP); the last argument names the output as
+// "format:-".
+inline QByteArray ConvertedPicture(const QStringList& arguments)
+{
+    QProcess convert;
+    convert.start(QStringLiteral("convert"), arguments);
+    convert.waitForFinished();
+    return convert.readAllStandardOutput();
+}
+
+inline QByteArray Rle8Bmp()
+{
+    return ConvertedPicture({"-size", "40x20", "pattern:checkerboard", "-type", "Palette",
+                             "-compress", "RLE", "bmp3:-"});
+}
+
+inline QByteArray SmallGif()
+{
+    return ConvertedPicture({"-seed", "3", "-size", "30x20", "plasma:fractal", "gif:-"});
 }
 
 // Qt writes the JFIF segment first: units at byte 13, densities at 14 and 16.
@@ -75,6 +98,19 @@ inline QByteArray WithExif(const QByteArray& jpeg, const QByteArray& exif)
     QByteArray segment("\xFF\xE1", 2);
     segment.append(char(length >> 8)).append(char(length & 0xFF)).append(exif);
     return jpeg.left(afterJfif) + segment + jpeg.mid(afterJfif);
+}
+
+// Rewrites the frame size in the JPEG's baseline or progressive frame header, nothing else.
+inline QByteArray WithFrameSize(QByteArray jpeg, int width, int height)
+{
+    qsizetype frame = jpeg.indexOf(QByteArray("\xFF\xC0", 2));
+    if (frame < 0)
+        frame = jpeg.indexOf(QByteArray("\xFF\xC2", 2));
+    jpeg[frame + 5] = char(height >> 8);
+    jpeg[frame + 6] = char(height & 0xFF);
+    jpeg[frame + 7] = char(width >> 8);
+    jpeg[frame + 8] = char(width & 0xFF);
+    return jpeg;
 }
 
 inline void WriteFile(const QString& path, const QByteArray& bytes)

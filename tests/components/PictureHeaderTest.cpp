@@ -65,26 +65,40 @@ INSTANTIATE_TEST_SUITE_P(
         ResolutionCase {"Empty", QByteArray(), 0, 0}),
     [](const testing::TestParamInfo<ResolutionCase>& info) { return info.param.name; });
 
-TEST(JpegReachesEndTest, AcceptsWholeStreamsAndTrailingData)
+struct WholeCase
 {
-    const QByteArray jpeg = WithExif(SmallJpeg(), ExifBlock(6, 72));
-    EXPECT_TRUE(JpegReachesEnd(jpeg));
-    EXPECT_TRUE(JpegReachesEnd(jpeg + QByteArray(100, '\0')));
+    const char* name;
+    QByteArray file;
+
+    friend void PrintTo(const WholeCase& c, std::ostream* out) { *out << c.name; }
+};
+
+class PictureIsWholeTest : public testing::TestWithParam<WholeCase>
+{
+};
+
+TEST_P(PictureIsWholeTest, AcceptsTheWholeFileAndRefusesEveryCut)
+{
+    const QByteArray& file = GetParam().file;
+    EXPECT_TRUE(PictureIsWhole(file));
+    EXPECT_TRUE(PictureIsWhole(file + QByteArray(16, '\0'))) << "trailing bytes";
+    // From past the signature, which tells the format.
+    for (qsizetype cut = 8; cut < file.size(); cut += 5)
+        EXPECT_FALSE(PictureIsWhole(file.left(cut))) << "cut at " << cut << " of " << file.size();
+    EXPECT_FALSE(PictureIsWhole(file.left(file.size() - 1)));
 }
 
-TEST(JpegReachesEndTest, RefusesEveryCutOfTheStream)
-{
-    // The APP1 block carries an end-of-image marker of its own, as an embedded thumbnail does.
-    const QByteArray jpeg = WithExif(SmallJpeg(), ExifBlock(1, 72) + QByteArray("\xFF\xD9", 2));
-    for (qsizetype cut = 0; cut < jpeg.size() - 1; cut += 7)
-        EXPECT_FALSE(JpegReachesEnd(jpeg.left(cut))) << "cut at " << cut << " of " << jpeg.size();
-    EXPECT_FALSE(JpegReachesEnd(jpeg.left(jpeg.size() - 1)));
-}
+INSTANTIATE_TEST_SUITE_P(
+    Files, PictureIsWholeTest,
+    testing::Values(WholeCase {"Bmp", EncodedPicture(PatternPicture(13, 7), "BMP")},
+                    WholeCase {"BmpRle8", Rle8Bmp()}, WholeCase {"Gif", SmallGif()},
+                    WholeCase {"Png", EncodedPicture(PatternPicture(30, 20), "PNG")}),
+    [](const testing::TestParamInfo<WholeCase>& info) { return info.param.name; });
 
-TEST(JpegReachesEndTest, RefusesWhatIsNotJpeg)
+TEST(PictureIsWholeTest, LeavesOtherFormatsToTheirDecoders)
 {
-    EXPECT_FALSE(JpegReachesEnd(BmpAt(3937)));
-    EXPECT_FALSE(JpegReachesEnd(QByteArray("\xFF\xD8\xFF\xD9", 4).left(3)));
+    EXPECT_TRUE(PictureIsWhole(SmallJpeg().left(100)));
+    EXPECT_TRUE(PictureIsWhole(QByteArray("hello, world")));
 }
 
 } // namespace

@@ -5,6 +5,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QImage>
 #include <QImageReader>
 #include <QTemporaryDir>
@@ -226,6 +227,34 @@ TEST_F(ResizePhotoTest, FailuresLeaveTheEarlierResultUntouched)
         ExpectError([] { ResizeFor(documents[1]); }, ErrorNumber::InvalidPicture, Source());
         EXPECT_EQ(Bytes(Result()), earlier) << c.name;
     }
+}
+
+TEST_F(ResizePhotoTest, TruncatedPhotoIsRefusedInsteadOfResampled)
+{
+    WriteSource(Flat({300, 400}, Qt::green));
+    const QByteArray whole = Bytes(Source());
+    QFile file(Source());
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write(whole.left(whole.size() / 2));
+    file.close();
+    ExpectError([] { ResizeFor(documents[0]); }, ErrorNumber::InvalidPicture, Source());
+    EXPECT_FALSE(QFile::exists(Result()));
+}
+
+TEST_F(ResizePhotoTest, ALinkPlantedAtTheResultIsReplacedNotFollowed)
+{
+    QTemporaryDir outside;
+    const QString victim = outside.filePath(QStringLiteral("victim"));
+    QFile file(victim);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("keep me");
+    file.close();
+    ASSERT_TRUE(QFile::link(victim, Result()));
+    WriteSource(Flat({50, 60}, Qt::green));
+    ResizeFor(documents[0]);
+    EXPECT_FALSE(QFileInfo(Result()).isSymLink());
+    EXPECT_EQ(ReadResult().size(), documents[0].pixels);
+    EXPECT_EQ(Bytes(victim), QByteArray("keep me"));
 }
 
 TEST_F(ResizePhotoTest, MissingSourceLeavesNoResult)

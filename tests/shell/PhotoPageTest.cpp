@@ -2,6 +2,7 @@
 
 #include <QAbstractItemView>
 #include <QAbstractScrollArea>
+#include <QBuffer>
 #include <QClipboard>
 #include <QFileDialog>
 #include <QGuiApplication>
@@ -141,6 +142,40 @@ TEST(OpenPhoto, ShowsThePhotoFittedAndReadsItsZoomBack)
     EXPECT_GT(page.form.Globals.DefaultSelectionWidth, 0);
     EXPECT_EQ(page.form.ImgEdit1->Selection().topLeft(), QPoint(0, 0));
     EXPECT_EQ(page.form.ImgEdit1->Selection().width(), page.form.Globals.DefaultSelectionWidth);
+}
+
+TEST(OpenPhoto, DefaultSelectionComesFromPlausibleDensitiesOnly)
+{
+    // A 600 x 800 photo for the passport (1.063 x 1.378 in): 96 dpi stands in for densities no
+    // camera or scanner records.
+    const struct
+    {
+        uint16_t dpi;
+        int32_t width;
+        int32_t height;
+    } cases[]
+        = {{0, 102, 132}, {1, 102, 132},   {5, 102, 132},      {49, 102, 132},   {50, 53, 69},
+           {72, 77, 99},  {300, 319, 413}, {5000, 5315, 6890}, {5001, 102, 132}, {65535, 102, 132}};
+    PhotoPage page;
+    QByteArray jpeg;
+    QBuffer buffer(&jpeg);
+    buffer.open(QIODevice::WriteOnly);
+    ASSERT_TRUE(Photo(600, 800).save(&buffer, "JPEG", 90));
+    for (const auto& c : cases) {
+        // Qt writes the JFIF segment first: units at byte 13, densities at 14 and 16.
+        jpeg[13] = 1;
+        for (int at : {14, 16}) {
+            jpeg[at] = char(c.dpi >> 8);
+            jpeg[at + 1] = char(c.dpi & 0xFF);
+        }
+        QFile file(page.folder.Path("ritratto.jpg"));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(jpeg);
+        file.close();
+        page.Open(file.fileName());
+        EXPECT_EQ(page.form.Globals.DefaultSelectionWidth, c.width) << c.dpi << " dpi";
+        EXPECT_EQ(page.form.Globals.DefaultSelectionHeight, c.height) << c.dpi << " dpi";
+    }
 }
 
 TEST(OpenPhoto, CancelKeepsThePhotoAndLaysThePageOutAgain)
