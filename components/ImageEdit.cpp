@@ -326,7 +326,7 @@ void ImageEdit::PrintImage(int16_t)
 
     const QImage& picture = PrintPicture().isNull() ? shown : PrintPicture();
     const int finer = picture.width() / shown.width();
-    const QRect source(placement->source.topLeft() * finer, placement->source.size() * finer);
+    const QRect printed(placement->source.topLeft() * finer, placement->source.size() * finer);
     const QSizeF size = QSizeF(placement->source.size()) * devicePerPixel;
     const QPointF centre = placement->target.center() * devicePerPixel;
 
@@ -337,7 +337,7 @@ void ImageEdit::PrintImage(int16_t)
     if (placement->rotated)
         painter.rotate(90);
     painter.drawImage(QRectF(QPointF(-size.width() / 2, -size.height() / 2), size), picture,
-                      source);
+                      printed);
     painter.restore();
     if (device.printerState() == QPrinter::Error) {
         printer.KillDoc();
