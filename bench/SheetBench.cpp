@@ -9,6 +9,8 @@
 #include "FrmMain.h"
 #include "ImageEdit.h"
 #include "PictureBox.h"
+#include "PrintRendering.h"
+#include "ResizePhoto.h"
 
 namespace {
 // Smooth gradients with a face-like blob: the colours of a portrait, not noise.
@@ -67,6 +69,26 @@ void BM_ComposeSheet(benchmark::State& state)
 }
 BENCHMARK(BM_ComposeSheet)
     ->Name("BM_ComposeSheet/passport")
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
+
+// What the first print of a passport sheet adds: the sheet three times finer, each copy
+// resampled from the accepted photo.
+void BM_PrintRendering(benchmark::State& state)
+{
+    TemporaryApplicationFolder folder;
+    Portrait(1500, 1950).save(folder.Path("FotoAppoggio.bmp"), "BMP");
+    const QImage sheetTemplate(folder.Path("TaglioPP.jpg"));
+    QList<PlacedCopy> copies;
+    for (int i = 0; i < 8; ++i)
+        copies.append({QPoint(35 + (i % 4) * 141, 41 + (i / 4) * 179), {}});
+    for (auto _ : state) {
+        const QImage fine = ResamplePhoto(ReadAcceptedPhoto(), {318, 414});
+        benchmark::DoNotOptimize(RenderFineSheet(sheetTemplate, fine, copies, Qt::black, 3));
+    }
+}
+BENCHMARK(BM_PrintRendering)
+    ->Name("BM_PrintRendering/passport")
     ->Unit(benchmark::kMillisecond)
     ->UseRealTime();
 } // namespace

@@ -91,8 +91,9 @@ void ImageEdit::ShowImage()
     dpiAcross = loaded.dpiAcross;
     paste.reset();
     marks.clear();
+    kept = QRect();
     view->SetSelection(QRect());
-    view->PictureChanged();
+    ShownChanged();
     if (fitOnShow) {
         fitOnShow = false;
         FitToControl();
@@ -105,8 +106,9 @@ void ImageEdit::ClearImage()
     shown = QImage();
     paste.reset();
     marks.clear();
+    kept = QRect();
     view->SetSelection(QRect());
-    view->PictureChanged();
+    ShownChanged();
 }
 
 bool ImageEdit::HasImage() const
@@ -205,6 +207,7 @@ void ImageEdit::PasteAt(int32_t left, int32_t top)
               QCoreApplication::translate("RuntimeError", "The clipboard holds no picture"));
     EndPaste();
     paste = PlacedPicture {picture.convertToFormat(QImage::Format_RGB32), QPoint(left, top)};
+    kept |= QRect(paste->at, paste->picture.size());
     ComposeShown();
 }
 
@@ -247,8 +250,10 @@ void ImageEdit::DrawMark(int32_t left, int32_t top, int32_t width, int32_t heigh
     const QPoint from(left, top);
     const QPoint to(ToInt32(int64_t(left) + width), ToInt32(int64_t(top) + height));
     marks.append(Mark {MarkPixels(from, to, markWidth), MarkColour(markKind)});
+    for (const QRect& pixels : std::as_const(marks.last().pixels))
+        kept |= pixels;
     Burn(shown, marks.last());
-    view->PictureChanged();
+    ShownChanged();
 }
 
 void ImageEdit::FixMarks(int16_t, int16_t)
@@ -266,6 +271,13 @@ void ImageEdit::SaveImageAs(const QString& path, int16_t kind)
     SavePicture(shown, path, PictureFormat::Jpeg);
 }
 
+void ImageEdit::SetPrintRendering(std::function<QImage()> render)
+{
+    RequireArgument(HasImage() && render);
+    printRendering = std::move(render);
+    printPicture = QImage();
+}
+
 void ImageEdit::PrintImage(int16_t)
 {
     if (!HasImage())
@@ -278,28 +290,47 @@ void ImageEdit::PrintImage(int16_t)
         device.setDocName(QFileInfo(source).fileName());
     }
 
-    // True size: the sheet's pixels are hundredths of an inch on paper.
+    // True size: the shown picture's pixels are hundredths of an inch on paper. The placement is
+    // made in those pixels.
     const int resolution = device.resolution();
-    const QSizeF sheet = QSizeF(shown.size()) / PrintedPixelsPerInch * resolution;
-    const QRectF printable = PrintableArea(device.pageLayout(), resolution);
-    const std::optional<PaperPlacement> placement
-        = PlaceOnPaper(sheet, device.pageLayout().fullRectPixels(resolution).size(), printable);
-    if (!placement)
+    const double devicePerPixel = resolution / PrintedPixelsPerInch;
+    const QPageLayout layout = device.pageLayout();
+    const QRectF printable = PrintableArea(layout, resolution);
+    const QRect keep = kept.isEmpty() ? shown.rect() : kept.intersected(shown.rect());
+    const std::optional<PaperPlacement> placement = PlaceOnPaper(
+        shown.size(), keep, QSizeF(layout.fullRectPixels(resolution).size()) / devicePerPixel,
+        QRectF(printable.topLeft() / devicePerPixel, printable.size() / devicePerPixel));
+    if (!placement) {
+        const QString needed = Millimetres(QSizeF(keep.size()) / PrintedPixelsPerInch);
+        const QString paper = layout.pageSize().name();
+        const QString reachable = Millimetres(printable.size() / resolution);
         Raise(ErrorNumber::PrinterError,
-              QCoreApplication::translate(
-                  "RuntimeError",
-                  "Printer error: the sheet (%1) does not fit the paper of %2 (%3 "
-                  "printable)")
-                  .arg(Millimetres(sheet / resolution), printer.DeviceName(),
-                       Millimetres(printable.size() / resolution)));
+              kept.isEmpty()
+                  ? QCoreApplication::translate("RuntimeError",
+                                                "Printer error: the sheet needs %1, more than the "
+                                                "printable area of the paper %2 on %3 (%4)")
+                        .arg(needed, paper, printer.DeviceName(), reachable)
+                  : QCoreApplication::translate("RuntimeError",
+                                                "Printer error: the copies and their cut marks "
+                                                "need %1, more than the printable area of the "
+                                                "paper %2 on %3 (%4)")
+                        .arg(needed, paper, printer.DeviceName(), reachable));
+    }
+
+    const QImage& picture = PrintPicture().isNull() ? shown : PrintPicture();
+    const int finer = picture.width() / shown.width();
+    const QRect printed(placement->source.topLeft() * finer, placement->source.size() * finer);
+    const QSizeF size = QSizeF(placement->source.size()) * devicePerPixel;
+    const QPointF centre = placement->target.center() * devicePerPixel;
 
     QPainter& painter = printer.NewPage();
     painter.save();
     painter.setRenderHint(QPainter::LosslessImageRendering);
-    painter.translate(placement->target.center());
+    painter.translate(centre);
     if (placement->rotated)
         painter.rotate(90);
-    painter.drawImage(QRectF(QPointF(-sheet.width() / 2, -sheet.height() / 2), sheet), shown);
+    painter.drawImage(QRectF(QPointF(-size.width() / 2, -size.height() / 2), size), picture,
+                      printed);
     painter.restore();
     if (device.printerState() == QPrinter::Error) {
         printer.KillDoc();
@@ -313,6 +344,17 @@ void ImageEdit::PrintImage(int16_t)
 const QImage& ImageEdit::Image() const
 {
     return document;
+}
+
+const QImage& ImageEdit::PrintPicture()
+{
+    if (printPicture.isNull() && printRendering) {
+        QImage finer = printRendering();
+        RequireArgument(!finer.isNull() && finer.width() % shown.width() == 0
+                        && finer.size() == shown.size() * (finer.width() / shown.width()));
+        printPicture = std::move(finer);
+    }
+    return printPicture;
 }
 
 void ImageEdit::Burn(QImage& picture, const Mark& mark)
@@ -329,5 +371,12 @@ void ImageEdit::ComposeShown()
         QPainter(&shown).drawImage(paste->at, paste->picture);
     for (const Mark& mark : std::as_const(marks))
         Burn(shown, mark);
+    ShownChanged();
+}
+
+void ImageEdit::ShownChanged()
+{
+    printRendering = nullptr;
+    printPicture = QImage();
     view->PictureChanged();
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 
 #include <QColor>
@@ -40,8 +41,14 @@ class ImageView;
 // - SaveImageAs writes what is shown, pending paste and marks included, through SavePicture: a
 //   JPEG at quality 95 without chroma subsampling, at 100 dpi; kind 6 (JPEG) only.
 // - PrintImage adds what is shown, as a page, to the current printer's document, which that
-//   printer's EndDoc sends: at 100 pixels per inch of paper, centred, never scaled; turned a
-//   quarter turn when the paper holds it only that way; refused with 482 when it does not fit.
+//   printer's EndDoc sends: at 100 pixels per inch of paper, centred, never scaled. On paper whose
+//   printable area is smaller than the picture, the picture's border is left off, but never
+//   anything pasted or marked since it was shown (with nothing pasted or marked, the whole
+//   picture must fit). Turned a quarter turn when the paper holds it only that way; refused with
+//   482 when it does not fit.
+// - SetPrintRendering gives PrintImage a way to draw what is shown finer, a whole number of times
+//   its size, printed in its place at as many times 100 pixels per inch. It is drawn at the first
+//   print and kept for the next; any change to what is shown drops it.
 class ImageEdit : public QWidget
 {
     Q_OBJECT
@@ -87,10 +94,14 @@ public:
 
     // Output.
     void SaveImageAs(const QString& path, int16_t kind);
+    void SetPrintRendering(std::function<QImage()> render);
     void PrintImage(int16_t copiesFlag);
 
     // The document as it stands, pastes and fixed marks included.
     const QImage& Image() const;
+    // What PrintImage sends in place of the shown picture, drawn on first use; null when it was
+    // given no rendering.
+    const QImage& PrintPicture();
 
 Q_SIGNALS:
     void SelectionDrawn(int32_t left, int32_t top, int32_t width, int32_t height);
@@ -112,12 +123,18 @@ private:
 
     void FitToControl();
     void ComposeShown();
+    void ShownChanged();
     static void Burn(QImage& picture, const Mark& mark);
 
     QString source;
     QImage document;
     // The document with the pending paste and marks over it: what the view shows.
     QImage shown;
+    // What PrintImage sends in place of `shown`, when it has been given a way to draw it.
+    std::function<QImage()> printRendering;
+    QImage printPicture;
+    // The pastes and marks since the picture was shown: never cut off on paper.
+    QRect kept;
     double dpiAcross = 0;
     std::optional<PlacedPicture> paste;
     QList<Mark> marks;

@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QPainter>
+#include <cups/cups.h>
 
 #include "RuntimeError.h"
 
@@ -85,6 +86,11 @@ void RuntimePrinter::EndDoc()
         PrinterFailed(
             QCoreApplication::translate("RuntimeError", "the document could not be sent to %1")
                 .arg(DeviceName()));
+    // Qt hands the document to the print system without looking at the answer; the answer to that
+    // last request is still there to read. A job accepted onto a stopped printer is a success.
+    if (device->outputFileName().isEmpty() && cupsLastError() > IPP_STATUS_OK_EVENTS_COMPLETE)
+        PrinterFailed(QCoreApplication::translate("RuntimeError", "%1 did not take the job: %2")
+                          .arg(DeviceName(), QString::fromUtf8(cupsLastErrorString())));
 }
 
 void RuntimePrinter::KillDoc()

@@ -6,8 +6,15 @@
 #include "ImageEdit.h"
 #include "PictureBox.h"
 #include "PictureFiles.h"
+#include "PrintRendering.h"
 #include "ResizePhoto.h"
 #include "SheetGeometry.h"
+#include "ViewGeometry.h"
+
+namespace {
+// The cut marks' line, one pixel of the sheet.
+constexpr int16_t MarkWidth = 1;
+} // namespace
 
 QString TemplateFile(int16_t documentKind)
 {
@@ -73,10 +80,12 @@ void ComposeSheet(const SheetControls& c, const SheetRequest& request)
     if (!templateFile.isEmpty())
         sheet.SetImageSource(ApplicationFile(templateFile));
     sheet.ShowImage();
+    const QImage sheetTemplate = sheet.Image();
     c.ShowPageAndPump();
 
     sheet.SetMarkMode(2);
-    sheet.SetMarkWidth(1);
+    sheet.SetMarkWidth(MarkWidth);
+    QList<PlacedCopy> placed;
     if (const std::optional<SheetGrid> grid = GridForCopies(request.CopiesPerSheet)) {
         const int32_t gapX
             = SheetGap(sheet.ImagePixelWidth(), grid->Columns, photo.ImagePixelWidth());
@@ -96,8 +105,13 @@ void ComposeSheet(const SheetControls& c, const SheetRequest& request)
                 const SheetPoint at = CopyOrigin(row, column, gapX, gapY, pw, ph);
                 sheet.PasteAt(at.X, at.Y);
                 sheet.EndPaste();
-                for (const CutMark& mark : CutMarks(at.X, at.Y, pw, ph))
+                PlacedCopy& copy = placed.emplace_back(PlacedCopy {QPoint(at.X, at.Y), {}});
+                for (const CutMark& mark : CutMarks(at.X, at.Y, pw, ph)) {
                     sheet.DrawMark(mark.Left, mark.Top, mark.Width, mark.Height);
+                    copy.markPixels << MarkPixels(
+                        QPoint(mark.Left, mark.Top),
+                        QPoint(mark.Left + mark.Width, mark.Top + mark.Height), MarkWidth);
+                }
                 sheet.FixMarks(0, 2);
             }
         }
@@ -105,6 +119,17 @@ void ComposeSheet(const SheetControls& c, const SheetRequest& request)
     sheet.SetMarkKind(0);
     sheet.SetMarkMode(0);
     sheet.FitImage(0);
+    if (!placed.isEmpty()) {
+        // The paper gets the same sheet three times finer, each copy resampled straight from the
+        // accepted photo rather than enlarged from the copy on screen. It is drawn when first
+        // printed, so that the sheet comes on screen no later for it.
+        const QSize fineSize
+            = QSize(photo.ImagePixelWidth(), photo.ImagePixelHeight()) * PrintScale;
+        sheet.SetPrintRendering([sheetTemplate, placed, fineSize] {
+            return RenderFineSheet(sheetTemplate, ResamplePhoto(ReadAcceptedPhoto(), fineSize),
+                                   placed, Qt::black, PrintScale);
+        });
+    }
     const QString sheetFile = SheetFile(request.DocumentKind);
     if (!sheetFile.isEmpty())
         sheet.SaveImageAs(ApplicationFile(sheetFile), 6);

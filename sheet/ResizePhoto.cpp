@@ -57,32 +57,43 @@ QImage ToQImage(const vips::VImage& image)
     return rgb;
 }
 
-QImage Resample(const QImage& rgb, int targetWidth, int targetHeight)
+} // namespace
+
+QImage ResamplePhoto(const QImage& photo, QSize size)
 {
     InitialiseVips();
-    const double hscale = double(targetWidth) / rgb.width();
-    const double vscale = double(targetHeight) / rgb.height();
-    // gap 0: one Lanczos3 pass straight from the full photo, without a box pre-shrink; the
-    // results are small, so the wide kernel costs little.
-    vips::VOption* options = vips::VImage::option()
-                                 ->set("vscale", vscale)
-                                 ->set("kernel", VIPS_KERNEL_LANCZOS3)
-                                 ->set("gap", 0.0);
-    vips::VImage out = ToVips(rgb).resize(hscale, options);
-    // libvips rounds the output size itself; should it ever land a pixel off, pad or trim to size.
-    if (out.width() != targetWidth || out.height() != targetHeight)
-        out = out.embed(0, 0, targetWidth, targetHeight,
-                        vips::VImage::option()->set("extend", VIPS_EXTEND_COPY));
-    return ToQImage(out);
+    const QImage rgb = photo.convertToFormat(QImage::Format_RGB888);
+    const double hscale = double(size.width()) / rgb.width();
+    const double vscale = double(size.height()) / rgb.height();
+    // One Lanczos3 resampling to the exact size. libvips' default gap shrinks by whole boxes
+    // first, which keeps a flat colour exact at every factor; a single wide kernel with fixed-point
+    // weights darkened white by up to 4 levels on large photos.
+    try {
+        vips::VOption* options
+            = vips::VImage::option()->set("vscale", vscale)->set("kernel", VIPS_KERNEL_LANCZOS3);
+        vips::VImage out = ToVips(rgb).resize(hscale, options);
+        // libvips rounds the output size itself; should it ever land a pixel off, pad or trim.
+        if (out.width() != size.width() || out.height() != size.height())
+            out = out.embed(0, 0, size.width(), size.height(),
+                            vips::VImage::option()->set("extend", VIPS_EXTEND_COPY));
+        return ToQImage(out);
+    } catch (const vips::VError& e) {
+        Raise(ErrorNumber::InvalidPicture,
+              QCoreApplication::translate("RuntimeError", "Cannot resample the photo: %1")
+                  .arg(QString::fromUtf8(e.what())));
+    }
 }
 
-} // namespace
+QImage ReadAcceptedPhoto()
+{
+    return LoadPicture(ApplicationFile(QStringLiteral("FotoAppoggio.bmp")))
+        .convertToFormat(QImage::Format_RGB888);
+}
 
 void ResizePhoto(double PhotoWidth, double PhotoHeight)
 {
-    const QString source = ApplicationFile(QStringLiteral("FotoAppoggio.bmp"));
     const QString destination = ApplicationFile(QStringLiteral("FotoResize.bmp"));
-    const QImage photo = LoadPicture(source).convertToFormat(QImage::Format_RGB888);
+    const QImage photo = ReadAcceptedPhoto();
     const int32_t targetWidth = ToInt32(PhotoWidth);
     const int32_t targetHeight = ToInt32(PhotoHeight);
     if (targetWidth < 1 || targetHeight < 1)
@@ -90,13 +101,5 @@ void ResizePhoto(double PhotoWidth, double PhotoHeight)
               QCoreApplication::translate("RuntimeError", "Invalid photo size: %1 x %2")
                   .arg(targetWidth)
                   .arg(targetHeight));
-    QImage resized;
-    try {
-        resized = Resample(photo, targetWidth, targetHeight);
-    } catch (const vips::VError& e) {
-        Raise(ErrorNumber::InvalidPicture,
-              QCoreApplication::translate("RuntimeError", "Cannot resample %1: %2")
-                  .arg(source, QString::fromUtf8(e.what())));
-    }
-    SavePicture(resized, destination);
+    SavePicture(ResamplePhoto(photo, QSize(targetWidth, targetHeight)), destination);
 }

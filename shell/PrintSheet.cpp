@@ -15,11 +15,11 @@ void FrmMain::PrintSheet()
     CommonDialog1->ShowPrinter();
     CurrentPrinter().SetCopies(ToInt16(int64_t(CommonDialog1->Copies)));
 
-    // What goes to the printer is the sheet as written to its file.
+    // The shown sheet goes to the printer as it is, not read back from its file: a decoded JPEG
+    // encoded again at every print would lose a little more each time.
     const QString sheet = ApplicationFile(QStringLiteral("FotoGruppo.jpg"));
     ImgEditFotoGruppo->SaveImageAs(sheet, 6);
     ImgEditFotoGruppo->SetImageSource(sheet);
-    ImgEditFotoGruppo->ShowImage();
     ImgEditFotoGruppo->PrintImage(1);
     CurrentPrinter().EndDoc();
 

@@ -79,10 +79,9 @@ TEST(PrintImage, RefusesAPaperSmallerThanTheSheetAndPrintsNothing)
     CurrentPrinter().EndDoc();
     ASSERT_TRUE(error);
     EXPECT_EQ(error->Number(), 482);
-    EXPECT_EQ(error->Description(),
-              "Errore della stampante: il foglio (152,4 x 101,6 mm) non entra nella carta della "
-              "stampante OrvellaStampaA (area stampabile 98,4 x 190,5 mm). Scegliere un formato di "
-              "carta più grande nelle proprietà della stampante.");
+    EXPECT_EQ(error->Description().toStdString(),
+              "Printer error: the sheet needs 152.4 x 101.6 mm, more than the printable area of "
+              "the paper Envelope Monarch on OrvellaStampaA (98.4 x 190.5 mm)");
     QTest::qWait(300);
     EXPECT_TRUE(NoJobPending());
     EXPECT_EQ(CompletedJobs(), before);

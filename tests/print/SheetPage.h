@@ -1,34 +1,45 @@
 #pragma once
 
+#include <optional>
+
+#include <QColor>
 #include <QImage>
 
 #include "AppFolder.h"
 #include "FrmMain.h"
 #include "ImageEdit.h"
 
-// The main window on the sheet page, with a passport sheet composed from a captured photo.
+// The main window on the sheet page, with a sheet composed from a captured photo: a passport
+// sheet unless another document button is given; a gradient photo unless a flat colour is.
 struct SheetPage
 {
     TemporaryApplicationFolder folder;
     FrmMain form;
 
-    SheetPage()
+    explicit SheetPage(int16_t documentButton = 20, std::optional<QColor> flat = std::nullopt)
     {
+        // The photo size of each document button, in pixels at 100 per inch.
+        const QSize selection = documentButton == 21 ? QSize(157, 177)
+            : documentButton == 22                   ? QSize(213, 236)
+                                                     : QSize(106, 138);
         form.Form_Load();
         form.show();
-        form.Image1_Click(20);
+        form.Image1_Click(documentButton);
         QImage photo(300, 400, QImage::Format_RGB32);
-        for (int y = 0; y < photo.height(); ++y)
-            for (int x = 0; x < photo.width(); ++x)
-                photo.setPixel(x, y, qRgb(x % 256, (y * 3) % 256, 128));
+        if (flat)
+            photo.fill(*flat);
+        else
+            for (int y = 0; y < photo.height(); ++y)
+                for (int x = 0; x < photo.width(); ++x)
+                    photo.setPixel(x, y, qRgb(x % 256, (y * 3) % 256, 128));
         const QString path = folder.Path(QStringLiteral("ritratto.bmp"));
         photo.save(path, "BMP");
         form.ImgEdit1->SetImageSource(path);
         form.ImgEdit1->ShowImage();
         form.PhotoPath = path;
-        form.Globals.DefaultSelectionWidth = 106;
-        form.Globals.DefaultSelectionHeight = 138;
-        form.ImgEdit1_SelectionDrawn(20, 30, 106, 138);
+        form.Globals.DefaultSelectionWidth = selection.width();
+        form.Globals.DefaultSelectionHeight = selection.height();
+        form.ImgEdit1_SelectionDrawn(20, 30, selection.width(), selection.height());
         form.Image1_Click(13);
     }
 

@@ -9,6 +9,7 @@
 #include "ImageEdit.h"
 #include "ModalDriver.h"
 #include "PictureBox.h"
+#include "ResizePhoto.h"
 #include "RuntimeError.h"
 #include "SheetGeometry.h"
 
@@ -154,6 +155,82 @@ TEST(ComposeSheet, PastesFramedCopiesAtTheirPlacesForEveryDocument)
         }
         EXPECT_TRUE(c.sheet->HasImage());
     }
+}
+
+TEST(ComposeSheet, GivesThePrinterTheSameSheetThreeTimesFiner)
+{
+    const struct
+    {
+        int16_t kind;
+        int32_t copies;
+        double widthMm, heightMm;
+        QSize fineCopy;
+    } documents[] = {
+        {1, 8, 27, 35, {318, 414}},
+        {2, 6, 40, 45, {471, 531}},
+        {3, 2, 54, 60, {639, 708}},
+    };
+    for (const auto& d : documents) {
+        Composer c;
+        ASSERT_TRUE(SmoothPhoto(900, 1200).save(c.folder.Path("FotoAppoggio.bmp"), "BMP"));
+        c.Compose(d.kind, d.copies, d.widthMm, d.heightMm);
+        const QImage shown = c.sheet->Image().convertToFormat(QImage::Format_RGB32);
+        const QImage fine = c.sheet->PrintPicture().convertToFormat(QImage::Format_RGB32);
+        ASSERT_EQ(fine.size(), QSize(1800, 1200)) << d.kind;
+
+        // Each 3 x 3 block averages to the sheet's own pixel.
+        double difference = 0;
+        for (int y = 0; y < shown.height(); ++y) {
+            for (int x = 0; x < shown.width(); ++x) {
+                int sum[3] = {0, 0, 0};
+                for (int dy = 0; dy < 3; ++dy)
+                    for (int dx = 0; dx < 3; ++dx) {
+                        const QRgb p = fine.pixel(3 * x + dx, 3 * y + dy);
+                        sum[0] += qRed(p);
+                        sum[1] += qGreen(p);
+                        sum[2] += qBlue(p);
+                    }
+                const QRgb s = shown.pixel(x, y);
+                difference += std::abs(sum[0] / 9.0 - qRed(s)) + std::abs(sum[1] / 9.0 - qGreen(s))
+                    + std::abs(sum[2] / 9.0 - qBlue(s));
+            }
+        }
+        EXPECT_LT(difference / (3.0 * shown.width() * shown.height()), 3) << d.kind;
+
+        // The copies are the photo resampled straight to three times their size, framed by
+        // marks three pixels wide.
+        const SheetGrid grid = *GridForCopies(d.copies);
+        const int pw = c.photo->ImagePixelWidth(), ph = c.photo->ImagePixelHeight();
+        ASSERT_EQ(QSize(pw, ph) * 3, d.fineCopy);
+        const SheetPoint first = CopyOrigin(0, 0, SheetGap(600, grid.Columns, pw),
+                                            SheetGap(400, grid.Rows, ph), pw, ph);
+        const QImage copy = ResamplePhoto(QImage(c.folder.Path("FotoAppoggio.bmp")), d.fineCopy)
+                                .convertToFormat(QImage::Format_RGB32);
+        const QRect inside(3 * first.X + 3, 3 * first.Y + 3, d.fineCopy.width() - 6,
+                           d.fineCopy.height() - 6);
+        EXPECT_EQ(fine.copy(inside), copy.copy(QRect(QPoint(3, 3), inside.size()))) << d.kind;
+        const int markX = 3 * first.X + 3 * 5;
+        for (int dy = 0; dy < 3; ++dy)
+            EXPECT_TRUE(IsDark(fine.pixel(markX, 3 * first.Y + dy))) << d.kind;
+        EXPECT_FALSE(IsDark(fine.pixel(markX, 3 * first.Y + 3))) << d.kind;
+    }
+}
+
+TEST(ComposeSheet, AnyChangeToTheSheetDropsItsFinePicture)
+{
+    Composer c;
+    ASSERT_TRUE(SmoothPhoto(300, 400).save(c.folder.Path("FotoAppoggio.bmp"), "BMP"));
+    c.Compose(1, 8, 27, 35);
+    ASSERT_FALSE(c.sheet->PrintPicture().isNull());
+    c.sheet->SetMarkMode(2);
+    c.sheet->DrawMark(0, 0, 10, 0);
+    EXPECT_TRUE(c.sheet->PrintPicture().isNull());
+
+    c.Compose(1, 8, 27, 35);
+    ASSERT_FALSE(c.sheet->PrintPicture().isNull());
+    c.sheet->SetImageSource(c.folder.Path("Passaporto.jpg"));
+    c.sheet->ShowImage();
+    EXPECT_TRUE(c.sheet->PrintPicture().isNull());
 }
 
 TEST(ComposeSheet, WarnsAndSavesNothingWhenTheCopiesDoNotFit)

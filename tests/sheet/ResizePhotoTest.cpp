@@ -126,19 +126,49 @@ TEST_F(ResizePhotoTest, KeepsFlatColours)
     {
         QSize input;
         QColor colour;
-    } cases[] = {{{1, 1}, QColor(200, 120, 40)},
-                 {{300, 400}, QColor(12, 250, 99)},
-                 {{1500, 1950}, QColor(255, 255, 255)},
-                 {{4000, 300}, QColor(0, 0, 0)},
-                 {{53, 69}, QColor(128, 64, 192)}};
+    } cases[] = {{{1, 1}, QColor(200, 120, 40)},        {{300, 400}, QColor(12, 250, 99)},
+                 {{1500, 1950}, QColor(255, 255, 255)}, {{1500, 1950}, QColor(127, 127, 127)},
+                 {{4000, 300}, QColor(0, 0, 0)},        {{53, 69}, QColor(128, 64, 192)}};
     for (const auto& c : cases) {
         WriteSource(Flat(c.input, c.colour));
         ResizeFor(documents[0]);
         const QImage result = ReadResult();
-        EXPECT_LE(MaxDistanceInColumns(result, 0, result.width(), c.colour), 2)
+        EXPECT_EQ(MaxDistanceInColumns(result, 0, result.width(), c.colour), 0)
             << c.colour.name().toStdString() << " from " << c.input.width() << " x "
             << c.input.height();
     }
+}
+
+TEST(ResamplePhoto, KeepsFlatColoursExactAtEveryShrink)
+{
+    // White and light backgrounds, greys and skin tones.
+    const QColor colours[] = {{255, 255, 255}, {250, 249, 247}, {127, 127, 127},
+                              {255, 224, 196}, {224, 172, 150}, {141, 85, 36}};
+    const double shrinks[] = {1.5, 2.5, 7.3, 14.1, 40};
+    // The copies of a passport sheet on screen and on paper.
+    const QSize targets[] = {{106, 138}, {318, 414}};
+    for (const QSize target : targets) {
+        for (const double shrink : shrinks) {
+            // Each axis shrinks on its own: one at the factor, the other 2x, so that 40x stays
+            // a few megapixels.
+            const QSize inputs[] = {QSize(qRound(target.width() * shrink), target.height() * 2),
+                                    QSize(target.width() * 2, qRound(target.height() * shrink))};
+            for (const QSize input : inputs) {
+                for (const QColor& colour : colours) {
+                    const QImage result = ResamplePhoto(Flat(input, colour), target);
+                    ASSERT_EQ(result.size(), target);
+                    EXPECT_EQ(MaxDistanceInColumns(result, 0, result.width(), colour), 0)
+                        << colour.name().toStdString() << " from " << input.width() << " x "
+                        << input.height() << " to " << target.width() << " x " << target.height();
+                }
+            }
+        }
+    }
+    // A whole 4000 x 5200 phone photo of a white wall, as a passport copy and as its print.
+    for (const QSize target : targets)
+        EXPECT_EQ(MaxDistanceInColumns(ResamplePhoto(Flat({4000, 5200}, Qt::white), target), 0,
+                                       target.width(), Qt::white),
+                  0);
 }
 
 TEST_F(ResizePhotoTest, KeepsLeftAndRightHalvesApart)
