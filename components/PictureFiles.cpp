@@ -47,9 +47,10 @@ constexpr size_t HugePage = size_t(2) << 20;
 
 [[noreturn]] void RefusePicture(const QString& path, const QString& reason)
 {
-    Raise(
-        ErrorNumber::InvalidPicture,
-        QCoreApplication::translate("RuntimeError", "Invalid picture: %1 (%2)").arg(path, reason));
+    Raise(ErrorNumber::InvalidPicture,
+          QCoreApplication::translate("RuntimeError",
+                                      "Invalid picture: %1 (%2). Choose another photo.")
+              .arg(path, reason));
 }
 
 [[noreturn]] void RefuseWrite(const QString& path, const QString& reason)

@@ -50,32 +50,16 @@
         <translation>Non c&apos;è nessuna immagine da stampare.</translation>
     </message>
     <message>
-        <source>Printer error: the sheet (%1) does not fit the paper of %2 (%3 printable)</source>
-        <translation>Errore della stampante: il foglio (%1) non entra nella carta della stampante %2 (area stampabile %3). Scegliere un formato di carta più grande nelle proprietà della stampante.</translation>
-    </message>
-    <message>
         <source>Printer error: %1 failed to print the sheet</source>
         <translation>Errore della stampante: la stampante %1 non ha stampato il foglio.</translation>
-    </message>
-    <message>
-        <source>Invalid picture: %1 (%2). Choose another photo.</source>
-        <translation>Immagine non valida: %1 (%2). Scegliere un&apos;altra foto.</translation>
     </message>
     <message>
         <source>File not found: %1</source>
         <translation>File non trovato: %1</translation>
     </message>
     <message>
-        <source>too large: %1 x %2 pixels, more than %3 MB decoded</source>
-        <translation>troppo grande: %1 x %2 pixel, più di %3 MB una volta aperta</translation>
-    </message>
-    <message>
         <source>the file is truncated</source>
         <translation>il file è troncato</translation>
-    </message>
-    <message>
-        <source>Invalid picture: %1 (%2)</source>
-        <translation>Immagine non valida: %1 (%2)</translation>
     </message>
     <message>
         <source>Printer error: %1</source>
@@ -174,16 +158,8 @@
         <translation>Impossibile avviare la libreria delle immagini: %1</translation>
     </message>
     <message>
-        <source>Path/File access error: %1 (%2)</source>
-        <translation>Impossibile scrivere %1: %2.</translation>
-    </message>
-    <message>
         <source>Invalid photo size: %1 x %2</source>
         <translation>Dimensioni della foto non valide: %1 x %2</translation>
-    </message>
-    <message>
-        <source>Cannot resample %1: %2</source>
-        <translation>Impossibile ridimensionare %1: %2</translation>
     </message>
     <message>
         <source>Invalid picture: the clipboard holds no picture of the selection</source>
@@ -204,6 +180,98 @@
     <message>
         <source>Internal error: %1</source>
         <translation>Errore interno del programma: %1</translation>
+    </message>
+    <message>
+        <source>Printer error: the sheet needs %1, more than the printable area of the paper %2 on %3 (%4)</source>
+        <translation>Errore della stampante: il foglio richiede %1, più dell&apos;area stampabile della carta %2 sulla stampante %3 (%4). Scegliere una carta più grande nelle proprietà della stampante.</translation>
+    </message>
+    <message>
+        <source>Printer error: the copies and their cut marks need %1, more than the printable area of the paper %2 on %3 (%4)</source>
+        <translation>Errore della stampante: le foto con i loro segni di taglio richiedono %1, più dell&apos;area stampabile della carta %2 sulla stampante %3 (%4). Scegliere una carta più grande nelle proprietà della stampante.</translation>
+    </message>
+    <message>
+        <source>no permission to read it</source>
+        <translation>non si hanno i permessi per leggerlo</translation>
+    </message>
+    <message>
+        <source>it is a folder, not a file</source>
+        <translation>è una cartella, non un file</translation>
+    </message>
+    <message>
+        <source>no space left on the disk</source>
+        <translation>spazio esaurito sul disco</translation>
+    </message>
+    <message>
+        <source>no permission to write in its folder</source>
+        <translation>non si hanno i permessi per scrivere nella sua cartella</translation>
+    </message>
+    <message>
+        <source>the disk is read-only</source>
+        <translation>il disco è in sola lettura</translation>
+    </message>
+    <message>
+        <source>its folder does not exist</source>
+        <translation>la sua cartella non esiste</translation>
+    </message>
+    <message>
+        <source>a folder has that name</source>
+        <translation>al suo posto c&apos;è una cartella</translation>
+    </message>
+    <message>
+        <source>it is not a regular file but a pipe, a device or a socket</source>
+        <translation>non è un file normale ma una pipe, un dispositivo o un socket</translation>
+    </message>
+    <message>
+        <source>the file is too large: %1 MB, more than %2 MB</source>
+        <translation>il file è troppo grande: %1 MB, più di %2 MB</translation>
+    </message>
+    <message>
+        <source>the picture is too large: %1 x %2 pixels, more than %3 MB decoded</source>
+        <translation>l&apos;immagine è troppo grande: %1 x %2 pixel, più di %3 MB una volta decodificata</translation>
+    </message>
+    <message>
+        <source>the picture claims %1 x %2 pixels, more than a file of %3 bytes can hold</source>
+        <translation>l&apos;immagine dichiara %1 x %2 pixel, più di quanti un file di %3 byte ne possa contenere</translation>
+    </message>
+    <message>
+        <source>not enough memory for its %1 x %2 pixels</source>
+        <translation>memoria insufficiente per i suoi %1 x %2 pixel</translation>
+    </message>
+    <message>
+        <source>the picture data are damaged</source>
+        <translation>i dati dell&apos;immagine sono danneggiati</translation>
+    </message>
+    <message>
+        <source>the JPEG cannot be decoded: %1</source>
+        <translation>il JPEG non si può decodificare: %1</translation>
+    </message>
+    <message>
+        <source>the file is read-only</source>
+        <translation>il file è in sola lettura</translation>
+    </message>
+    <message>
+        <source>the file is empty</source>
+        <translation>il file è vuoto</translation>
+    </message>
+    <message>
+        <source>the file is not a picture</source>
+        <translation>il file non è un&apos;immagine</translation>
+    </message>
+    <message>
+        <source>the picture cannot be encoded</source>
+        <translation>l&apos;immagine non si può codificare</translation>
+    </message>
+    <message>
+        <source>%1 did not take the job: %2</source>
+        <translation>la stampante %1 non ha accettato la stampa: %2</translation>
+    </message>
+    <message>
+        <source>Cannot resample the photo: %1</source>
+        <translation>Impossibile ridimensionare la foto: %1</translation>
+    </message>
+    <message>
+        <source>Invalid picture: %1 (%2). Choose another photo.</source>
+        <translation>Immagine non valida: %1 (%2). Scegliere un&apos;altra foto.</translation>
     </message>
 </context>
 </TS>

@@ -100,72 +100,72 @@ TEST_F(PictureFilesTest, RefusesWhatIsNoWholePictureSayingWhy)
         {"missing", [](PictureFilesTest& t) { return t.Path("nowhere.jpg"); }, 53, ""},
         {"cut BMP named .jpg",
          [&](PictureFilesTest& t) { return t.Write("bmp.jpg", bmp.left(bmp.size() - 100)); }, 481,
-         "truncated"},
+         "il file è troncato"},
         {"cut RLE BMP",
          [](PictureFilesTest& t) {
              const QByteArray rle = Rle8Bmp();
              return t.Write("rle.bmp", rle.left(rle.size() - 30));
          },
-         481, "truncated"},
+         481, "il file è troncato"},
         {"cut GIF",
          [&](PictureFilesTest& t) { return t.Write("cut.gif", gif.left(gif.size() / 2)); }, 481,
-         "truncated"},
+         "il file è troncato"},
         {"cut scan closed with an end marker",
          [](PictureFilesTest& t) { return t.Write("scan.jpg", ScanCutAndClosed(PatternJpeg)); },
-         481, "truncated"},
+         481, "il file è troncato"},
         {"cut progressive scan",
          [](PictureFilesTest& t) {
              return t.Write("progressive.jpg", ScanCutAndClosed(ProgressiveJpeg(Pattern)));
          },
-         481, "truncated"},
+         481, "il file è troncato"},
         {"JPEG cut without an end",
          [](PictureFilesTest& t) {
              return t.Write("cut.jpg", PatternJpeg.left(PatternJpeg.size() * 2 / 3));
          },
-         481, "truncated"},
+         481, "il file è troncato"},
         {"bomb", [&](PictureFilesTest& t) { return t.Write("bomb.jpg", bomb); }, 481,
-         "11000 x 11000 pixels, more than a file of"},
+         "11000 x 11000 pixel, più di quanti un file di"},
         {"progressive bomb",
          [&](PictureFilesTest& t) { return t.Write("bomb2.jpg", progressiveBomb); }, 481,
-         "8000 x 16000 pixels, more than a file of"},
+         "8000 x 16000 pixel, più di quanti un file di"},
         {"BMP bomb",
          [](PictureFilesTest& t) { return t.Write("bomb.bmp", BmpDeclaring(8000, 8000)); }, 481,
-         "8000 x 8000 pixels, more than a file of"},
+         "8000 x 8000 pixel, più di quanti un file di"},
         {"beyond 512 MB decoded",
          [](PictureFilesTest& t) {
              return t.Write("huge.jpg", WithFrameSize(PatternJpeg, 12000, 12000));
          },
-         481, "too large"},
+         481, "troppo grande"},
         {"pipe",
          [](PictureFilesTest& t) {
              const QString path = t.Path("pipe.jpg");
              EXPECT_EQ(mkfifo(QFile::encodeName(path).constData(), 0600), 0);
              return path;
          },
-         481, "not a regular file"},
+         481, "non è un file normale"},
         {"link to /dev/zero",
          [](PictureFilesTest& t) {
              const QString path = t.Path("zero.jpg");
              EXPECT_TRUE(QFile::link("/dev/zero", path));
              return path;
          },
-         481, "not a regular file"},
+         481, "non è un file normale"},
         {"sparse 2.5 GB file",
          [](PictureFilesTest& t) {
              const QString path = t.Write("sparse.jpg", PatternJpeg);
              EXPECT_EQ(truncate(QFile::encodeName(path).constData(), qint64(2560) << 20), 0);
              return path;
          },
-         481, "too large: 2560 MB"},
+         481, "troppo grande: 2560 MB"},
         {"folder",
          [](PictureFilesTest& t) {
              QDir(t.folder.path()).mkdir("folder.jpg");
              return t.Path("folder.jpg");
          },
-         481, "folder"},
+         481, "cartella"},
         {"empty", [](PictureFilesTest& t) { return t.Write("empty.jpg", {}); }, 481, "empty"},
         {"text", [](PictureFilesTest& t) { return t.Write("text.jpg", "no picture here"); }, 481,
-         "not a picture"},
+         "non è un'immagine"},
     };
     for (const Refusal& c : cases) {
         const QString path = c.make(*this);
@@ -299,9 +299,9 @@ TEST_F(PictureFilesTest, WhatCannotBeReplacedRaises75AndLeavesEverythingAsItWas)
     {
         QString path;
         const char* reason;
-    } cases[] = {{readOnly, "read-only"},
-                 {Path("FotoResize.bmp"), "a folder has that name"},
-                 {Path("missing/FotoGruppo.jpg"), "folder does not exist"}};
+    } cases[] = {{readOnly, "sola lettura"},
+                 {Path("FotoResize.bmp"), "al suo posto c'è una cartella"},
+                 {Path("missing/FotoGruppo.jpg"), "la sua cartella non esiste"}};
     for (const auto& c : cases) {
         const auto error = ErrorOf([&] { SavePicture(Pattern, c.path); });
         ASSERT_TRUE(error) << qPrintable(c.path);
@@ -328,7 +328,7 @@ TEST_F(PictureFilesTest, FullDiskRaises75AndLeavesTheEarlierFileWhole)
     if (error) {
         EXPECT_EQ(error->Number(), 75);
         EXPECT_TRUE(error->Description().contains(path)) << qPrintable(error->Description());
-        EXPECT_TRUE(error->Description().contains("no space left"))
+        EXPECT_TRUE(error->Description().contains("spazio esaurito sul disco"))
             << qPrintable(error->Description());
     }
     EXPECT_EQ(ReadBack(path), first);

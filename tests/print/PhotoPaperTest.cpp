@@ -146,8 +146,10 @@ TEST(PhotoPaper, CopiesThatWouldBeCutAreRefusedNamingThePaperAndTheSizeTheyNeed)
 
     EXPECT_EQ(messages.seen.title, "482");
     EXPECT_EQ(messages.seen.text,
-              "Printer error: the copies and their cut marks need 136.1 x 94.0 mm, more than the "
-              "printable area of the paper 10cm x 15cm on OrvellaFotoMargini (93.5 x 139.3 mm)");
+              "Errore della stampante: le foto con i loro segni di taglio richiedono 136,1 x 94,0 "
+              "mm, più dell'area stampabile della carta 10cm x 15cm sulla stampante "
+              "OrvellaFotoMargini (93,5 x 139,3 mm). Scegliere una carta più grande nelle "
+              "proprietà della stampante.");
     QTest::qWait(300);
     EXPECT_TRUE(NoJobPending());
     EXPECT_EQ(CompletedJobs(), before);

@@ -80,8 +80,9 @@ TEST(PrintImage, RefusesAPaperSmallerThanTheSheetAndPrintsNothing)
     ASSERT_TRUE(error);
     EXPECT_EQ(error->Number(), 482);
     EXPECT_EQ(error->Description().toStdString(),
-              "Printer error: the sheet needs 152.4 x 101.6 mm, more than the printable area of "
-              "the paper Envelope Monarch on OrvellaStampaA (98.4 x 190.5 mm)");
+              "Errore della stampante: il foglio richiede 152,4 x 101,6 mm, più dell'area "
+              "stampabile della carta Envelope Monarch sulla stampante OrvellaStampaA (98,4 x "
+              "190,5 mm). Scegliere una carta più grande nelle proprietà della stampante.");
     QTest::qWait(300);
     EXPECT_TRUE(NoJobPending());
     EXPECT_EQ(CompletedJobs(), before);

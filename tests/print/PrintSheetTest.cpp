@@ -194,7 +194,7 @@ TEST_F(PrintSheet, AJobThePrintSystemRefusesIsAPrinterErrorWithItsReason)
         {"a queue that rejects jobs", refusing, [] {}, "not accepting jobs"},
         // libcups gives the reason in its own words; the job is refused all the same.
         {"a queue removed while the dialog is open", vanishing, removeVanishing,
-         "did not take the job: "},
+         "non ha accettato la stampa: "},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.how);

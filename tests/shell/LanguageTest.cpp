@@ -135,7 +135,7 @@ TEST(Italian, ErrorBoxesDescribeTheFaultInItalianUnderTheirNumber)
          [&](Session& s, SeenMessage& seen) {
              const QString path = s.Write("testo.jpg", "questo non è una foto\n");
              seen = s.Open(path);
-             return QStringLiteral("Immagine non valida: %1 (Formato di immagine non supportato). "
+             return QStringLiteral("Immagine non valida: %1 (il file non è un'immagine). "
                                    "Scegliere un'altra foto.")
                  .arg(path);
          },
@@ -152,8 +152,7 @@ TEST(Italian, ErrorBoxesDescribeTheFaultInItalianUnderTheirNumber)
              s.Open(s.Write("p.jpg", good));
              QDir(s.folder.Root()).mkdir("FotoAppoggio.bmp");
              seen = s.Click(13);
-             return QStringLiteral("Impossibile scrivere %1: il nome di file fa riferimento ad "
-                                   "una cartella.")
+             return QStringLiteral("Impossibile scrivere %1: al suo posto c'è una cartella.")
                  .arg(s.folder.Path("FotoAppoggio.bmp"));
          },
          "75"},
@@ -197,6 +196,6 @@ TEST(Italian, AFullDiskIsReportedAsSuch)
     QProcess::execute("umount", {s.folder.Root()});
     EXPECT_EQ(seen.title, "75");
     EXPECT_EQ(seen.text,
-              QStringLiteral("Impossibile scrivere %1: spazio esaurito sul dispositivo.")
+              QStringLiteral("Impossibile scrivere %1: spazio esaurito sul disco.")
                   .arg(s.folder.Path("FotoAppoggio.bmp")));
 }
