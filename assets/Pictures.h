@@ -1,11 +1,8 @@
 #pragma once
 
-#include <array>
-
 #include <QLatin1StringView>
 
-// The pictures the program carries as resources, and the names of those it reads from its
-// application folder (drawn at build time by the asset generator).
+// The pictures the program carries as resources (drawn at build time by the asset generator).
 namespace Pictures {
 
 // The page and splash background, 1024 x 768.
@@ -16,10 +13,5 @@ extern const QLatin1StringView Background;
 extern const QLatin1StringView PassportSample;
 extern const QLatin1StringView IdentityCardSample;
 extern const QLatin1StringView DrivingLicenceSample;
-
-// The fifteen button picture files, relative to the application folder; the last one is the
-// pressed look common to every button.
-extern const std::array<QLatin1StringView, 15> ButtonFiles;
-extern const QLatin1StringView PressedButton;
 
 } // namespace Pictures

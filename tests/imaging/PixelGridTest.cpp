@@ -31,9 +31,10 @@ TEST(PixelGrid, BoundsAreInclusiveAndChecked)
     EXPECT_EQ(grid(3, 2), 0);
     grid(3, 2) = -7;
     EXPECT_EQ(grid(3, 2), -7);
-    for (const auto& [x, y] : {std::pair {4, 0}, {0, 3}, {-1, 0}, {0, -1}})
-        EXPECT_EQ(ErrorNumberOf([&] { grid(x, y) = 1; }), ErrorNumber::SubscriptOutOfRange)
-            << x << y;
+    for (const std::pair<int, int>& outside : {std::pair {4, 0}, {0, 3}, {-1, 0}, {0, -1}})
+        EXPECT_EQ(ErrorNumberOf([&] { grid(outside.first, outside.second) = 1; }),
+                  ErrorNumber::SubscriptOutOfRange)
+            << outside.first << outside.second;
     EXPECT_EQ(ErrorNumberOf([&] { grid.Dimension(-1, 5); }), ErrorNumber::SubscriptOutOfRange);
 }
 

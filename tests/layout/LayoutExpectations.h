@@ -40,5 +40,3 @@ inline void ExpectExact(const ExpectedWhole& e)
 {
     EXPECT_EQ(e.actual, e.expected) << e.name;
 }
-
-// The number of the runtime error that f raises, 0 when it raises none.
