@@ -40,8 +40,12 @@ private:
     QWidget* owner;
 };
 
-// Open-dialog flag: the chosen file must exist.
+// Open-dialog flags: the chosen file must exist; the extension may differ from the filter's.
 constexpr int32_t OfnFileMustExist = 0x1000;
-// Printer-dialog flags: no print-to-file choice; no page-range choice.
+constexpr int32_t OfnExtensionDifferent = 0x400;
+// Printer-dialog flags: no print-to-file choice; return a device context; the print-setup form;
+// no page-range choice.
 constexpr int32_t PdHidePrintToFile = 0x100000;
+constexpr int32_t PdReturnDc = 0x100;
+constexpr int32_t PdPrintSetup = 0x40;
 constexpr int32_t PdNoPageNums = 0x8;

@@ -18,11 +18,6 @@
 
 namespace {
 
-constexpr int FitNow = 0;
-constexpr int FitOnShow = 3;
-constexpr int MarksOff = 0;
-constexpr int MarksOn = 2;
-constexpr int JpegFile = 6;
 constexpr double PrintedPixelsPerInch = 100;
 
 QString Millimetres(const QSizeF& inches)

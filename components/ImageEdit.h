@@ -54,6 +54,13 @@ class ImageEdit : public QWidget
     Q_OBJECT
 
 public:
+    // The modes and kinds its callers pass, with their values.
+    enum FitMode : int16_t { FitNow = 0, FitOnShow = 3 };
+    enum MarkMode : int16_t { MarksOff = 0, MarksOn = 2 };
+    // FixMarks(FixIntoImage, MarksOn): the marks drawn in mark mode 2 become part of the image.
+    enum FixTarget : int16_t { FixIntoImage = 0 };
+    enum FileKind : int16_t { JpegFile = 6 };
+
     explicit ImageEdit(QWidget* parent = nullptr);
     ~ImageEdit() override;
 

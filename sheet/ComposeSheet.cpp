@@ -1,7 +1,5 @@
 #include "ComposeSheet.h"
 
-#include <QMessageBox>
-
 #include "ApplicationFolder.h"
 #include "ImageEdit.h"
 #include "PictureBox.h"
@@ -44,7 +42,7 @@ QString SheetFile(int16_t documentKind)
     }
 }
 
-void ComposeSheet(const SheetControls& c, const SheetRequest& request)
+SheetResult ComposeSheet(const SheetControls& c, const SheetRequest& request)
 {
     ImageEdit& photo = *c.ImgEdit2;
     ImageEdit& sheet = *c.ImgEditFotoGruppo;
@@ -66,7 +64,7 @@ void ComposeSheet(const SheetControls& c, const SheetRequest& request)
     c.PictAnteprima->SetPicture(preview);
 
     photo.SetImageSource(resized);
-    photo.FitImage(3);
+    photo.FitImage(ImageEdit::FitOnShow);
     photo.ShowImage();
     photo.SetViewPercentX(100);
     photo.SetViewPercentY(100);
@@ -75,7 +73,7 @@ void ComposeSheet(const SheetControls& c, const SheetRequest& request)
 
     sheet.ClearImage();
     sheet.SetSheetPrepareFlag(true);
-    sheet.FitImage(3);
+    sheet.FitImage(ImageEdit::FitOnShow);
     const QString templateFile = TemplateFile(request.DocumentKind);
     if (!templateFile.isEmpty())
         sheet.SetImageSource(ApplicationFile(templateFile));
@@ -83,7 +81,7 @@ void ComposeSheet(const SheetControls& c, const SheetRequest& request)
     const QImage sheetTemplate = sheet.Image();
     c.ShowPageAndPump();
 
-    sheet.SetMarkMode(2);
+    sheet.SetMarkMode(ImageEdit::MarksOn);
     sheet.SetMarkWidth(MarkWidth);
     QList<PlacedCopy> placed;
     if (const std::optional<SheetGrid> grid = GridForCopies(request.CopiesPerSheet)) {
@@ -91,13 +89,8 @@ void ComposeSheet(const SheetControls& c, const SheetRequest& request)
             = SheetGap(sheet.ImagePixelWidth(), grid->Columns, photo.ImagePixelWidth());
         const int32_t gapY
             = SheetGap(sheet.ImagePixelHeight(), grid->Rows, photo.ImagePixelHeight());
-        if (gapX < 0 || gapY < 0) {
-            QMessageBox box(QMessageBox::Warning, QStringLiteral("ERRORE"),
-                            QStringLiteral("Attenzione, le foto non ci stanno!"), QMessageBox::Ok,
-                            c.DialogParent);
-            box.exec();
-            return;
-        }
+        if (gapX < 0 || gapY < 0)
+            return SheetResult::CopiesDoNotFit;
         for (int16_t row = 0; row < grid->Rows; ++row) {
             for (int16_t column = 0; column < grid->Columns; ++column) {
                 const int32_t pw = photo.ImagePixelWidth();
@@ -112,13 +105,13 @@ void ComposeSheet(const SheetControls& c, const SheetRequest& request)
                         QPoint(mark.Left, mark.Top),
                         QPoint(mark.Left + mark.Width, mark.Top + mark.Height), MarkWidth);
                 }
-                sheet.FixMarks(0, 2);
+                sheet.FixMarks(ImageEdit::FixIntoImage, ImageEdit::MarksOn);
             }
         }
     }
     sheet.SetMarkKind(0);
-    sheet.SetMarkMode(0);
-    sheet.FitImage(0);
+    sheet.SetMarkMode(ImageEdit::MarksOff);
+    sheet.FitImage(ImageEdit::FitNow);
     if (!placed.isEmpty()) {
         // The paper gets the same sheet three times finer, each copy resampled straight from the
         // accepted photo rather than enlarged from the copy on screen. It is drawn when first
@@ -132,5 +125,6 @@ void ComposeSheet(const SheetControls& c, const SheetRequest& request)
     }
     const QString sheetFile = SheetFile(request.DocumentKind);
     if (!sheetFile.isEmpty())
-        sheet.SaveImageAs(ApplicationFile(sheetFile), 6);
+        sheet.SaveImageAs(ApplicationFile(sheetFile), ImageEdit::JpegFile);
+    return SheetResult::Composed;
 }

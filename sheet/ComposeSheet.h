@@ -7,7 +7,6 @@
 
 class ImageEdit;
 class PictureBox;
-class QWidget;
 
 // The controls the composition works in, and the window's part in it.
 struct SheetControls
@@ -17,7 +16,6 @@ struct SheetControls
     PictureBox* PictAnteprima;
     // Shows the sheet page with the bare template and lets pending window events run once.
     std::function<void()> ShowPageAndPump;
-    QWidget* DialogParent;
 };
 
 struct SheetRequest
@@ -33,7 +31,9 @@ struct SheetRequest
 QString TemplateFile(int16_t documentKind);
 QString SheetFile(int16_t documentKind);
 
+enum class SheetResult { Composed, CopiesDoNotFit };
+
 // Resamples the accepted photo, pastes its copies in a grid over the document's cutting template,
-// frames each with cut marks and saves the sheet. When the copies do not fit it warns and saves
-// nothing.
-void ComposeSheet(const SheetControls& controls, const SheetRequest& request);
+// frames each with cut marks and saves the sheet. When the copies do not fit it saves nothing and
+// says so, leaving the bare template on show, for the caller to warn the user.
+[[nodiscard]] SheetResult ComposeSheet(const SheetControls& controls, const SheetRequest& request);

@@ -162,8 +162,8 @@ void FrmMain::Form_Load()
     ShowPage();
     Brightness = 0;
     Contrast = 0;
-    SetWidth(11000);
-    SetHeight(8600);
+    SetWidthTwips(11000);
+    SetHeightTwips(8600);
     ZoomPercent = 100;
     LblZoom->setText(QString::number(ZoomPercent));
 }
@@ -198,7 +198,7 @@ void FrmMain::ShowPage()
 {
     for (int page = 0; page < 3; ++page) {
         Frame1[page]->hide();
-        const TwipsRect whole {0, 0, float(Width()), float(Height())};
+        const TwipsRect whole {0, 0, float(WidthTwips()), float(HeightTwips())};
         Place(Frame1[page], whole);
         Place(ImgSfondo[page], whole);
     }
@@ -237,25 +237,25 @@ void FrmMain::PreviousPage()
 
 // The size in twips is the client area's: window frames differ between desktops and are known
 // only once shown, and a page laid out for the client area is never clipped by them.
-double FrmMain::Width() const
+double FrmMain::WidthTwips() const
 {
     return width() == TwipsToPixels(assignedWidth) ? assignedWidth
                                                    : double(width()) * TwipsPerPixel;
 }
 
-double FrmMain::Height() const
+double FrmMain::HeightTwips() const
 {
     return height() == TwipsToPixels(assignedHeight) ? assignedHeight
                                                      : double(height()) * TwipsPerPixel;
 }
 
-void FrmMain::SetWidth(double twips)
+void FrmMain::SetWidthTwips(double twips)
 {
     assignedWidth = twips;
     resize(TwipsToPixels(twips), height());
 }
 
-void FrmMain::SetHeight(double twips)
+void FrmMain::SetHeightTwips(double twips)
 {
     assignedHeight = twips;
     resize(width(), TwipsToPixels(twips));

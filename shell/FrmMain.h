@@ -58,10 +58,10 @@ public:
     void CheckFraming();
 
     // The window's size in twips.
-    double Width() const;
-    double Height() const;
-    void SetWidth(double twips);
-    void SetHeight(double twips);
+    double WidthTwips() const;
+    double HeightTwips() const;
+    void SetWidthTwips(double twips);
+    void SetHeightTwips(double twips);
 
     // Where a control was placed, in twips, as assigned.
     TwipsRect PlaceOf(const QWidget* control) const;

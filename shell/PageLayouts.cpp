@@ -1,4 +1,5 @@
 #include <QCoreApplication>
+#include <QMessageBox>
 #include <QScopeGuard>
 
 #include "ButtonIndex.h"
@@ -20,7 +21,8 @@ TwipsSize SizeOf(const TwipsRect& rect)
 
 void FrmMain::LayoutDocumentPage()
 {
-    const DocumentPageLayout l = ::LayoutDocumentPage(Width(), Height(), CaptionSize(LblSeleziona));
+    const DocumentPageLayout l
+        = ::LayoutDocumentPage(WidthTwips(), HeightTwips(), CaptionSize(LblSeleziona));
     Place(Image1.at(Button::ExitDocumentPage), l.Image1_9);
     Place(Image1.at(Button::Passport), l.Image1_20);
     Place(Image1.at(Button::IdentityCard), l.Image1_21);
@@ -34,8 +36,8 @@ void FrmMain::LayoutDocumentPage()
 void FrmMain::LayoutPhotoPage()
 {
     PhotoPageInput in;
-    in.W = Width();
-    in.H = Height();
+    in.W = WidthTwips();
+    in.H = HeightTwips();
     in.LblApriFoto = CaptionSize(LblApriFoto);
     in.HasImage = ImgEdit1->HasImage();
     if (in.HasImage) {
@@ -80,7 +82,7 @@ void FrmMain::BuildSheetPage()
     // A sheet left on show after a failure would let STAMPA print a stale photo.
     auto clearOnFailure = qScopeGuard([this] { ImgEditFotoGruppo->ClearImage(); });
     const SheetPageLayout l
-        = LayoutSheetPage(Width(), Height(), CaptionSize(LblFoto), DocumentKind);
+        = LayoutSheetPage(WidthTwips(), HeightTwips(), CaptionSize(LblFoto), DocumentKind);
     Place(Image1.at(Button::BackToPhotoPage), l.Image1_19);
     Place(Image1.at(Button::Print), l.Image1_16);
     Place(Image1.at(Button::ExitSheetPage), l.Image1_18);
@@ -105,16 +107,20 @@ void FrmMain::BuildSheetPage()
     }
     composing = true;
     const auto done = qScopeGuard([this] { composing = false; });
-    const SheetControls controls {ImgEdit2, ImgEditFotoGruppo, PictAnteprima,
-                                  [this] {
+    const SheetControls controls {ImgEdit2, ImgEditFotoGruppo, PictAnteprima, [this] {
                                       Frame1[CurrentPage]->show();
                                       QCoreApplication::processEvents();
-                                  },
-                                  this};
+                                  }};
     do {
         composeAgain = false;
-        ComposeSheet(controls,
-                     {DocumentKind, CopiesPerSheet, Globals.PhotoWidth, Globals.PhotoHeight});
+        const SheetResult result = ComposeSheet(
+            controls, {DocumentKind, CopiesPerSheet, Globals.PhotoWidth, Globals.PhotoHeight});
+        if (result == SheetResult::CopiesDoNotFit) {
+            QMessageBox box(QMessageBox::Warning, QStringLiteral("ERRORE"),
+                            QStringLiteral("Attenzione, le foto non ci stanno!"), QMessageBox::Ok,
+                            this);
+            box.exec();
+        }
     } while (composeAgain);
     clearOnFailure.dismiss();
 }

@@ -61,16 +61,16 @@ void FrmMain::OpenPhoto()
     CommonDialog1->DialogTitle = QStringLiteral("Carica Immagine");
     CommonDialog1->FileName = QString();
     CommonDialog1->Filter = QLatin1String(QT_TRANSLATE_NOOP("CommonDialog", "Image (*.jpg)|*.JPG"));
-    CommonDialog1->Flags = 5120;
+    CommonDialog1->Flags = OfnFileMustExist | OfnExtensionDifferent;
     CommonDialog1->ShowOpen();
     ChosenFile = CommonDialog1->FileName;
     if (!ChosenFile.isEmpty()) {
         ImgEdit1->SetImageSource(ChosenFile);
-        ImgEdit1->FitImage(3);
+        ImgEdit1->FitImage(ImageEdit::FitOnShow);
         ImgEdit1->ShowImage();
         ImgEdit1->SetViewPercentX(100);
         ImgEdit1->SetViewPercentY(100);
-        ImgEdit1->FitImage(0);
+        ImgEdit1->FitImage(ImageEdit::FitNow);
         PhotoPath = ChosenFile;
     }
     ReadZoomBack();
@@ -179,13 +179,13 @@ void FrmMain::AcceptPhoto()
     }
     ImgEdit1->SetImageSource(PictAnteprima->Image());
     ImgEdit1->ClearImage();
-    ImgEdit1->FitImage(3);
+    ImgEdit1->FitImage(ImageEdit::FitOnShow);
     SavePicture(PictAnteprima->Picture(), ApplicationFile(QStringLiteral("FotoAppoggio.bmp")));
     ImgEdit1->SetImageSource(PhotoPath);
     ImgEdit1->ShowImage();
     ImgEdit1->SetViewPercentX(100);
     ImgEdit1->SetViewPercentY(100);
-    ImgEdit1->FitImage(0);
+    ImgEdit1->FitImage(ImageEdit::FitNow);
     ReadZoomBack();
     NextPage();
 }

@@ -11,14 +11,14 @@ void FrmMain::PrintSheet()
 
     CommonDialog1->CancelError = true;
     CommonDialog1->DialogTitle = QStringLiteral("Stampa Foto");
-    CommonDialog1->Flags = 1048904;
+    CommonDialog1->Flags = PdHidePrintToFile | PdReturnDc | PdPrintSetup | PdNoPageNums;
     CommonDialog1->ShowPrinter();
     CurrentPrinter().SetCopies(ToInt16(int64_t(CommonDialog1->Copies)));
 
     // The shown sheet goes to the printer as it is, not read back from its file: a decoded JPEG
     // encoded again at every print would lose a little more each time.
     const QString sheet = ApplicationFile(QStringLiteral("FotoGruppo.jpg"));
-    ImgEditFotoGruppo->SaveImageAs(sheet, 6);
+    ImgEditFotoGruppo->SaveImageAs(sheet, ImageEdit::JpegFile);
     ImgEditFotoGruppo->SetImageSource(sheet);
     ImgEditFotoGruppo->PrintImage(1);
     CurrentPrinter().EndDoc();

@@ -85,6 +85,7 @@ TEST_F(PrintSheet, PrintsTheSheetFileAtTrueSizeOnTheChosenQueueInTheChosenCopies
     const Landed landed = WaitForJob(before);
 
     EXPECT_EQ(dialog.title, "Stampa Foto");
+    EXPECT_EQ(page.form.CommonDialog1->Flags, 1048904);
     EXPECT_FALSE(dialog.printToFile);
     EXPECT_FALSE(dialog.pageRange);
     EXPECT_EQ(dialog.startedOn, DefaultQueue);

@@ -83,10 +83,10 @@ struct Composer
 
     Composer() { sheet->resize(400, 270); }
 
-    void Compose(int16_t kind, int32_t copies, double widthMm, double heightMm)
+    SheetResult Compose(int16_t kind, int32_t copies, double widthMm, double heightMm)
     {
-        const SheetControls controls {photo, sheet, preview, [this] { ++pumps; }, &window};
-        ComposeSheet(controls, {kind, copies, widthMm / 25.4 * 100, heightMm / 25.4 * 100});
+        const SheetControls controls {photo, sheet, preview, [this] { ++pumps; }};
+        return ComposeSheet(controls, {kind, copies, widthMm / 25.4 * 100, heightMm / 25.4 * 100});
     }
     QByteArray Hash(const QString& name) const
     {
@@ -233,21 +233,14 @@ TEST(ComposeSheet, AnyChangeToTheSheetDropsItsFinePicture)
     EXPECT_TRUE(c.sheet->PrintPicture().isNull());
 }
 
-TEST(ComposeSheet, WarnsAndSavesNothingWhenTheCopiesDoNotFit)
+TEST(ComposeSheet, SavesNothingWhenTheCopiesDoNotFit)
 {
     Composer c;
     ASSERT_TRUE(SmoothPhoto(300, 400).save(c.folder.Path("FotoAppoggio.bmp"), "BMP"));
     QImage narrow(421, 400, QImage::Format_RGB32);
     narrow.fill(Qt::white);
     ASSERT_TRUE(narrow.save(c.folder.Path("TaglioPP.jpg"), "JPEG"));
-    SeenMessage seen;
-    AcceptNextMessage(&seen);
-    c.Compose(1, 8, 27, 35);
-    EXPECT_TRUE(seen.shown);
-    EXPECT_EQ(seen.title, "ERRORE");
-    EXPECT_EQ(seen.text, "Attenzione, le foto non ci stanno!");
-    EXPECT_EQ(seen.icon, QMessageBox::Warning);
-    EXPECT_EQ(seen.buttonCount, 1);
+    EXPECT_EQ(c.Compose(1, 8, 27, 35), SheetResult::CopiesDoNotFit);
     EXPECT_FALSE(QFile::exists(c.folder.Path("Passaporto.jpg")));
     EXPECT_EQ(c.sheet->ImagePixelWidth(), 421); // the bare template stays on show
 
@@ -255,7 +248,7 @@ TEST(ComposeSheet, WarnsAndSavesNothingWhenTheCopiesDoNotFit)
     narrow = QImage(422, 400, QImage::Format_RGB32);
     narrow.fill(Qt::white);
     ASSERT_TRUE(narrow.save(c.folder.Path("TaglioPP.jpg"), "JPEG"));
-    c.Compose(1, 8, 27, 35);
+    EXPECT_EQ(c.Compose(1, 8, 27, 35), SheetResult::Composed);
     EXPECT_TRUE(QFile::exists(c.folder.Path("Passaporto.jpg")));
 }
 

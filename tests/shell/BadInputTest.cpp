@@ -204,3 +204,24 @@ TEST(BadInput, MissingCuttingTemplateIsReportedAndNoSheetIsWritten)
     EXPECT_TRUE(seen.text.contains("TaglioPP.jpg"));
     EXPECT_FALSE(QFile::exists(s.folder.Path("Passaporto.jpg")));
 }
+
+TEST(BadInput, CopiesThatDoNotFitTheTemplateAreWarnedAboutAndNoSheetIsWritten)
+{
+    Session s;
+    s.Open(s.Write("p.jpg", JpegBytes(Portrait(300, 400))));
+    // 421 pixels hold four 106-pixel copies with no room for the gaps.
+    QImage narrow(421, 400, QImage::Format_RGB32);
+    narrow.fill(Qt::white);
+    ASSERT_TRUE(narrow.save(s.folder.Path("TaglioPP.jpg"), "JPEG"));
+    const int w = s.form.ImgEdit1->ImagePixelWidth(), h = s.form.ImgEdit1->ImagePixelHeight();
+    s.form.ImgEdit1_SelectionDrawn(w / 4, h / 4, w / 3, h / 3);
+    const SeenMessage seen = s.Click(13);
+    EXPECT_TRUE(seen.shown);
+    EXPECT_EQ(seen.title, "ERRORE");
+    EXPECT_EQ(seen.text, "Attenzione, le foto non ci stanno!");
+    EXPECT_EQ(seen.icon, QMessageBox::Warning);
+    EXPECT_EQ(seen.buttonCount, 1);
+    EXPECT_EQ(s.form.CurrentPage, 2);
+    EXPECT_FALSE(QFile::exists(s.folder.Path("Passaporto.jpg")));
+    EXPECT_EQ(s.form.ImgEditFotoGruppo->ImagePixelWidth(), 421); // the bare template on show
+}

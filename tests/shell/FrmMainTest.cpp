@@ -46,8 +46,8 @@ struct LoadedWindow
 TEST(FrmMain, LoadsAtItsStartSizeOnPageZero)
 {
     LoadedWindow w;
-    EXPECT_EQ(w.form.Width(), 11000);
-    EXPECT_EQ(w.form.Height(), 8600);
+    EXPECT_EQ(w.form.WidthTwips(), 11000);
+    EXPECT_EQ(w.form.HeightTwips(), 8600);
     EXPECT_EQ(w.form.size(), QSize(733, 573));
     EXPECT_EQ(w.form.windowTitle(), "Quennet-Brimlow");
     EXPECT_EQ(w.form.CurrentPage, 0);

@@ -114,6 +114,7 @@ TEST(OpenPhoto, ShowsTheDialogWithItsSettingsAndListsOnlyJpgNames)
     });
     page.form.Image1_Click(6);
     EXPECT_EQ(title, "Carica Immagine");
+    EXPECT_EQ(page.form.CommonDialog1->Flags, 5120);
     EXPECT_EQ(directory, QDir(page.folder.Root()).absolutePath());
     listed.removeAll(QStringLiteral("CacheBottoni"));
     listed.sort();
