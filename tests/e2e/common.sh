@@ -69,6 +69,40 @@ expect_exit_status() {
 # The position of a control's centre from the program's own layout at the start size.
 where() { "$PROBE" | awk -v n="$1" '$1 == n { print $2, $3 }'; }
 
+# Asks the probe where things stand for a window of W x H twips showing a picture of the given
+# size; then `at NAME` gives a control's centre and `on_photo X Y` the window point of a picture
+# point.
+probe_layout() {
+    "$PROBE" "$@" >"$WORK/probe.txt"
+    read -r fit_left fit_top fit_scale <<<"$(awk '$1 == "fitted" { print $2, $3, $4 }' "$WORK/probe.txt")"
+}
+at() { awk -v n="$1" '$1 == n { print $2, $3 }' "$WORK/probe.txt"; }
+on_photo() { awk -v l="$fit_left" -v t="$fit_top" -v s="$fit_scale" -v x="$1" -v y="$2" \
+    'BEGIN { printf "%d %d\n", l + x * s + 0.5, t + y * s + 0.5 }'; }
+
+# Drags a selection between two points of the picture, in five steps as a hand would.
+drag() {
+    local fx fy tx ty step
+    read -r fx fy <<<"$(on_photo "$1" "$2")"
+    read -r tx ty <<<"$(on_photo "$3" "$4")"
+    xdotool mousemove --window "$MAIN" "$fx" "$fy" mousedown 1
+    for step in 1 2 3 4 5; do
+        xdotool mousemove --window "$MAIN" $((fx + (tx - fx) * step / 5)) $((fy + (ty - fy) * step / 5))
+        sleep 0.05
+    done
+    xdotool mouseup 1
+}
+
+# Clicks a control named by the probe and waits until the window shows the result.
+press() {
+    local x y
+    read -r x y <<<"$(at "$1")"
+    shoot "$MAIN" "$WORK/before.png"
+    xdotool mousemove --window "$MAIN" "$x" "$y" click 1
+    poll 10 looks_different "$WORK/before.png" || fail "nothing changed on screen after a click on $1"
+    sleep 0.2
+}
+
 # Clicks at a point of the window's client area.
 click_at() { xdotool mousemove --window "$MAIN" "$1" "$2" click 1; sleep 0.4; }
 

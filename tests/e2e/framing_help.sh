@@ -10,25 +10,8 @@ mkdir -p "$DOCS"
 # python3-skimage's astronaut portrait at twice its size, as a camera's photo would be.
 PHOTO="$WORK/astronauta.jpg"
 convert "$4/astronaut.png" -resize 200% -quality 92 "$PHOTO"
-"$PROBE" 11000 8600 1024 1024 >"$WORK/probe.txt"
-at() { awk -v n="$1" '$1 == n { print $2, $3 }' "$WORK/probe.txt"; }
-read -r fit_left fit_top fit_scale <<<"$(awk '$1 == "fitted" { print $2, $3, $4 }' "$WORK/probe.txt")"
-on_photo() { awk -v l="$fit_left" -v t="$fit_top" -v s="$fit_scale" -v x="$1" -v y="$2" \
-    'BEGIN { printf "%d %d\n", l + x * s + 0.5, t + y * s + 0.5 }'; }
+probe_layout 11000 8600 1024 1024
 read -r bx by <<<"$(at previewframe)"
-
-# Drags a selection between two points of the picture.
-drag() {
-    local fx fy tx ty step
-    read -r fx fy <<<"$(on_photo "$1" "$2")"
-    read -r tx ty <<<"$(on_photo "$3" "$4")"
-    xdotool mousemove --window "$MAIN" "$fx" "$fy" mousedown 1
-    for step in 1 2 3 4 5; do
-        xdotool mousemove --window "$MAIN" $((fx + (tx - fx) * step / 5)) $((fy + (ty - fy) * step / 5))
-        sleep 0.05
-    done
-    xdotool mouseup 1
-}
 border_is() { [ "$(pixel "$bx" "$by")" = "$1" ]; }
 
 # Shoots the window into the screenshots folder once two shots in a row are alike.

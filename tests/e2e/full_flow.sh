@@ -27,23 +27,7 @@ convert -size ${PICTURE_WIDTH}x${PICTURE_HEIGHT} gradient:'#dce8f4'-'#f3e4cc' \
     -stroke '#a8443c' -strokewidth 14 -draw 'arc 530,880 670,960 20,160' \
     -quality 92 "$PHOTO"
 
-"$PROBE" 11000 8600 $PICTURE_WIDTH $PICTURE_HEIGHT >"$WORK/probe.txt"
-at() { awk -v n="$1" '$1 == n { print $2, $3 }' "$WORK/probe.txt"; }
-
-# A window point of the fitted photo, from a point of the picture.
-read -r fit_left fit_top fit_scale <<<"$(awk '$1 == "fitted" { print $2, $3, $4 }' "$WORK/probe.txt")"
-on_photo() { awk -v l="$fit_left" -v t="$fit_top" -v s="$fit_scale" -v x="$1" -v y="$2" \
-    'BEGIN { printf "%d %d\n", l + x * s + 0.5, t + y * s + 0.5 }'; }
-
-# Clicks a control named by the probe and waits until the window shows the result.
-press() {
-    local x y
-    read -r x y <<<"$(at "$1")"
-    shoot "$MAIN" "$WORK/before.png"
-    xdotool mousemove --window "$MAIN" "$x" "$y" click 1
-    poll 10 looks_different "$WORK/before.png" || fail "nothing changed on screen after a click on $1"
-    sleep 0.2
-}
+probe_layout 11000 8600 $PICTURE_WIDTH $PICTURE_HEIGHT
 
 # Shoots a window into the screenshots folder once it is drawn (a fresh window is one flat colour) and settled (two
 # shots in a row alike).
@@ -172,15 +156,8 @@ poll 10 skin || fail "the cheek of the photo shows $(pixel "$cx" "$cy"), expecte
 
 # Drags a selection over the face, from above the hair to the neck.
 select_face() {
-    read -r fx fy <<<"$(on_photo 225 260)"
-    read -r tx ty <<<"$(on_photo 975 1240)"
     shoot "$MAIN" "$WORK/before.png"
-    xdotool mousemove --window "$MAIN" "$fx" "$fy" mousedown 1
-    for step in 1 2 3 4 5; do
-        xdotool mousemove --window "$MAIN" $((fx + (tx - fx) * step / 5)) $((fy + (ty - fy) * step / 5))
-        sleep 0.05
-    done
-    xdotool mouseup 1
+    drag 225 260 975 1240
     poll 10 looks_different "$WORK/before.png" || fail "the drag over the face changed nothing on screen"
 }
 select_face

@@ -7,19 +7,7 @@ source "$(dirname "$0")/common.sh"
 PHOTO="$WORK/ritratto.jpg"
 convert -size 600x800 gradient:'#dce8f4'-'#f3e4cc' -fill '#f0c4a2' -draw 'ellipse 300,380 150,200 0,360' \
     -quality 92 "$PHOTO"
-"$PROBE" 11000 8600 600 800 >"$WORK/probe.txt"
-at() { awk -v n="$1" '$1 == n { print $2, $3 }' "$WORK/probe.txt"; }
-read -r fit_left fit_top fit_scale <<<"$(awk '$1 == "fitted" { print $2, $3, $4 }' "$WORK/probe.txt")"
-on_photo() { awk -v l="$fit_left" -v t="$fit_top" -v s="$fit_scale" -v x="$1" -v y="$2" \
-    'BEGIN { printf "%d %d\n", l + x * s + 0.5, t + y * s + 0.5 }'; }
-press() {
-    local x y
-    read -r x y <<<"$(at "$1")"
-    shoot "$MAIN" "$WORK/before.png"
-    xdotool mousemove --window "$MAIN" "$x" "$y" click 1
-    poll 10 looks_different "$WORK/before.png" || fail "nothing changed on screen after a click on $1"
-    sleep 0.2
-}
+probe_layout 11000 8600 600 800
 alive() { kill -0 "$PROGRAM_PID" 2>/dev/null || fail "the program ended: $1"; }
 
 start_display
@@ -61,12 +49,8 @@ looks_same "$WORK/page0.png" || fail "after the double-click on INDIETRO the win
 # its buttons; INDIETRO leads back to the photo page.
 press passport
 open_photo "$PHOTO"
-read -r fx fy <<<"$(on_photo 120 100)"
-read -r tx ty <<<"$(on_photo 480 560)"
 shoot "$MAIN" "$WORK/before.png"
-xdotool mousemove --window "$MAIN" "$fx" "$fy" mousedown 1 mousemove --window "$MAIN" "$tx" "$ty"
-sleep 0.1
-xdotool mouseup 1
+drag 120 100 480 560
 poll 10 looks_different "$WORK/before.png" || fail "the drag changed nothing on screen"
 read -r ax ay <<<"$(at open)"
 open_button=$(pixel "$ax" "$ay")
