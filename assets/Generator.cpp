@@ -19,7 +19,8 @@
 #include <QPainterPath>
 #include <QRadialGradient>
 
-#include "Numbers.h"
+#include "Documents.h"
+#include "SheetGeometry.h"
 
 namespace {
 
@@ -473,48 +474,33 @@ QImage DrawDrivingLicenceSample(const QColor& surround)
     return image;
 }
 
-struct CuttingTemplate
-{
-    const char* file;
-    const char* caption;
-    int columns;
-    int rows;
-    QSize photo;
-};
-
-constexpr CuttingTemplate Templates[] {
-    {"TaglioPP.jpg", "PASSAPORTO  ·  8 foto  ·  15 x 10 cm", 4, 2, {106, 138}},
-    {"TaglioCI.jpg", "CARTA D'IDENTITÀ  ·  6 foto  ·  15 x 10 cm", 3, 2, {157, 177}},
-    {"TaglioPA.jpg", "PATENTE  ·  2 foto  ·  15 x 10 cm", 2, 1, {213, 236}},
-};
-
 // White photo paper with faint guides where the copies go: the same grid as the sheet
 // composition uses, each guide one pixel outside its copy so that the photo leaves it visible.
-QImage DrawTemplate(const CuttingTemplate& sheet)
+QImage DrawTemplate(const Document& document)
 {
     QImage image = Canvas(TemplateSize, Qt::white);
     QPainter painter(&image);
-    const int pw = sheet.photo.width();
-    const int ph = sheet.photo.height();
-    const int gapX = static_cast<int>(
-        RoundHalfEven(double(image.width() - sheet.columns * pw) / (sheet.columns + 1)));
-    const int gapY = static_cast<int>(
-        RoundHalfEven(double(image.height() - sheet.rows * ph) / (sheet.rows + 1)));
+    const int32_t pw = PhotoPixels(document.WidthMm);
+    const int32_t ph = PhotoPixels(document.HeightMm);
+    const int32_t gapX = SheetGap(image.width(), document.Columns, pw);
+    const int32_t gapY = SheetGap(image.height(), document.Rows, ph);
     painter.setPen(QPen(QColor(0xcfcfcf), 0, Qt::DashLine));
     painter.setBrush(QColor(0xf5f5f5));
-    for (int r = 0; r < sheet.rows; ++r) {
-        for (int c = 0; c < sheet.columns; ++c) {
-            const int x = (c + 1) * gapX + c * pw;
-            const int y = (r + 1) * gapY + r * ph;
-            painter.drawRect(QRect(x - 1, y - 1, pw + 1, ph + 1));
+    for (int16_t r = 0; r < document.Rows; ++r) {
+        for (int16_t c = 0; c < document.Columns; ++c) {
+            const SheetPoint at = CopyOrigin(r, c, gapX, gapY, pw, ph);
+            painter.drawRect(QRect(at.X - 1, at.Y - 1, pw + 1, ph + 1));
         }
     }
-    const int lastBottom = sheet.rows * (gapY + ph) + 1;
+    const int lastBottom = document.Rows * (gapY + ph) + 1;
     Smooth(painter);
     painter.setFont(LabelFont(10, QFont::Normal));
     painter.setPen(QColor(0xb0b0b0));
+    const QString caption = QStringLiteral("%1  ·  %2 foto  ·  15 x 10 cm")
+                                .arg(QString::fromUtf8(document.Name))
+                                .arg(document.Copies);
     painter.drawText(QRect(0, lastBottom, image.width(), image.height() - lastBottom),
-                     Qt::AlignCenter, QString::fromUtf8(sheet.caption));
+                     Qt::AlignCenter, caption);
     return image;
 }
 
@@ -546,8 +532,9 @@ void Generate(const QDir& applicationFolder, const QDir& resourceFolder)
     }
     Save(DrawPressedButton(buttonSurround), buttons.filePath(QStringLiteral("buttonvoid.jpg")));
 
-    for (const CuttingTemplate& sheet : Templates)
-        Save(DrawTemplate(sheet), applicationFolder.filePath(QString::fromUtf8(sheet.file)));
+    for (const Document& document : Documents)
+        Save(DrawTemplate(document),
+             applicationFolder.filePath(QString::fromUtf8(document.Template)));
 }
 
 } // namespace

@@ -3,7 +3,7 @@
 #include <QPainter>
 #include <QRectF>
 
-#include "DocumentPhotos.h"
+#include "HeadGuide.h"
 
 // Draws, faintly, the bands where the crown and the chin belong and the vertical centre line over
 // a rectangle that shows a document photo. On screen only: never drawn into a picture.

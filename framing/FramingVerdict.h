@@ -5,7 +5,7 @@
 #include <QRectF>
 #include <QSizeF>
 
-#include "DocumentPhotos.h"
+#include "HeadGuide.h"
 
 // What the face check says of a captured preview.
 enum class Framing { Fits, HeadTooSmall, HeadTooLarge, OffCentre, NoFace };

@@ -1,23 +1,16 @@
 #include "SheetPageLayout.h"
 
+#include "Documents.h"
 #include "LayoutRules.h"
 
 namespace {
 std::optional<SheetDocument> DocumentOf(int16_t DocumentKind)
 {
-    switch (DocumentKind) {
-    case 1:
-        return SheetDocument {SheetSample::ImgPassaporto2,
-                              QStringLiteral("FOTO DIMENSIONATE PER IL PASSAPORTO")};
-    case 2:
-        return SheetDocument {SheetSample::ImgCartaID2,
-                              QStringLiteral("FOTO DIMENSIONATE PER LA CARTA D'IDENTITA'")};
-    case 3:
-        return SheetDocument {SheetSample::ImgPatente2,
-                              QStringLiteral("FOTO DIMENSIONATE PER LA PATENTE")};
-    default:
+    const Document* d = ::DocumentOfKind(DocumentKind);
+    if (!d)
         return std::nullopt;
-    }
+    // The samples stand in the order of the kinds.
+    return SheetDocument {SheetSample(d->Kind - 1), QString::fromUtf8(d->Caption)};
 }
 } // namespace
 

@@ -1,6 +1,7 @@
 #include "ComposeSheet.h"
 
 #include "ApplicationFolder.h"
+#include "Documents.h"
 #include "ImageEdit.h"
 #include "PictureBox.h"
 #include "PictureFiles.h"
@@ -16,30 +17,14 @@ constexpr int16_t MarkWidth = 1;
 
 QString TemplateFile(int16_t documentKind)
 {
-    switch (documentKind) {
-    case 1:
-        return QStringLiteral("TaglioPP.jpg");
-    case 2:
-        return QStringLiteral("TaglioCI.jpg");
-    case 3:
-        return QStringLiteral("TaglioPA.jpg");
-    default:
-        return QString();
-    }
+    const Document* d = DocumentOfKind(documentKind);
+    return d ? QString::fromUtf8(d->Template) : QString();
 }
 
 QString SheetFile(int16_t documentKind)
 {
-    switch (documentKind) {
-    case 1:
-        return QStringLiteral("Passaporto.jpg");
-    case 2:
-        return QStringLiteral("CartaIdentita.jpg");
-    case 3:
-        return QStringLiteral("Patente.jpg");
-    default:
-        return QString();
-    }
+    const Document* d = DocumentOfKind(documentKind);
+    return d ? QString::fromUtf8(d->SheetFile) : QString();
 }
 
 SheetResult ComposeSheet(const SheetControls& c, const SheetRequest& request)

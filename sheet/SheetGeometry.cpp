@@ -1,19 +1,13 @@
 #include "SheetGeometry.h"
 
+#include "Documents.h"
 #include "Numbers.h"
 
 std::optional<SheetGrid> GridForCopies(int32_t copiesPerSheet)
 {
-    switch (copiesPerSheet) {
-    case 8:
-        return SheetGrid {4, 2};
-    case 6:
-        return SheetGrid {3, 2};
-    case 2:
-        return SheetGrid {2, 1};
-    default:
-        return std::nullopt;
-    }
+    if (const Document* d = DocumentOfCopies(copiesPerSheet))
+        return SheetGrid {d->Columns, d->Rows};
+    return std::nullopt;
 }
 
 int32_t SheetGap(int32_t sheetLength, int32_t count, int32_t photoLength)

@@ -7,7 +7,7 @@
 #include <QScopeGuard>
 
 #include "ButtonIndex.h"
-#include "DocumentPhotos.h"
+#include "Documents.h"
 #include "FrmMain.h"
 #include "ImageEdit.h"
 #include "RuntimeError.h"
@@ -99,13 +99,11 @@ void FrmMain::Image1_Click(int16_t index)
 
 void FrmMain::ChooseDocument(int16_t index)
 {
-    for (const DocumentPhoto& d : DocumentPhotos) {
-        if (d.index != index)
-            continue;
-        Globals.PhotoWidth = d.widthMm / 25.4 * 100;
-        Globals.PhotoHeight = d.heightMm / 25.4 * 100;
-        CopiesPerSheet = d.copies;
-        DocumentKind = d.kind;
+    if (const Document* d = DocumentOfButton(index)) {
+        Globals.PhotoWidth = d->WidthMm / 25.4 * 100;
+        Globals.PhotoHeight = d->HeightMm / 25.4 * 100;
+        CopiesPerSheet = d->Copies;
+        DocumentKind = d->Kind;
     }
     NextPage();
 }

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "DocumentPhotos.h"
+#include "HeadGuide.h"
 
 TEST(HeadGuide, TakesTheHeadRuleOfThe45MillimetrePhoto)
 {

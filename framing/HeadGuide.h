@@ -1,24 +1,5 @@
 #pragma once
 
-#include <array>
-#include <cstdint>
-
-// The documents the program makes photos for, by the index of their button on the first page.
-struct DocumentPhoto
-{
-    int16_t index;
-    double widthMm;
-    double heightMm;
-    int32_t copies;
-    int16_t kind;
-};
-
-inline constexpr std::array<DocumentPhoto, 3> DocumentPhotos {{
-    {20, 27, 35, 8, 1},
-    {21, 40, 45, 6, 2},
-    {22, 54, 60, 2, 3},
-}};
-
 // Where the head belongs in an identity photo, as fractions of the photo's height from its top
 // edge. Source: ICAO Doc 9303 (Part 3) and ISO/IEC 19794-5, for the 35 x 45 mm photo: chin to crown
 // 32 to 36 mm (71 % to 80 % of the height), the crown a few millimetres (here 3 to 5) below the top
