@@ -52,11 +52,11 @@ QColor MarkColour(int32_t kind)
 
 ImageEdit::ImageEdit(QWidget* parent)
     : QWidget(parent)
-    , view(new ImageView(&shown, this))
+    , view(new ImageView(this))
 {
-    view->selectionDrawn = [this](const QRect& rect) {
+    connect(view, &ImageView::SelectionDrawn, this, [this](const QRect& rect) {
         Q_EMIT SelectionDrawn(rect.x(), rect.y(), rect.width(), rect.height());
-    };
+    });
 }
 
 ImageEdit::~ImageEdit() = default;
@@ -262,7 +262,8 @@ void ImageEdit::SaveImageAs(const QString& path, int16_t kind)
 {
     RequireArgument(kind == JpegFile);
     if (!HasImage())
-        Raise(ErrorNumber::InvalidPicture, QCoreApplication::translate("RuntimeError", "No image to save as %1").arg(path));
+        Raise(ErrorNumber::InvalidPicture,
+              QCoreApplication::translate("RuntimeError", "No image to save as %1").arg(path));
     SavePicture(shown, path, PictureFormat::Jpeg);
 }
 
@@ -373,5 +374,5 @@ void ImageEdit::ShownChanged()
 {
     printRendering = nullptr;
     printPicture = QImage();
-    view->PictureChanged();
+    view->SetPicture(shown);
 }
