@@ -81,14 +81,8 @@ QString ImageEdit::ImageSource() const
 void ImageEdit::ShowImage()
 {
     Picture loaded = ReadPicture(source);
-    document = std::move(loaded.image);
-    shown = document;
     dpiAcross = loaded.dpiAcross;
-    paste.reset();
-    marks.clear();
-    kept = QRect();
-    view->SetSelection(QRect());
-    ShownChanged();
+    ShowAfresh(std::move(loaded.image));
     if (fitOnShow) {
         fitOnShow = false;
         FitToControl();
@@ -97,8 +91,13 @@ void ImageEdit::ShowImage()
 
 void ImageEdit::ClearImage()
 {
-    document = QImage();
-    shown = QImage();
+    ShowAfresh(QImage());
+}
+
+void ImageEdit::ShowAfresh(QImage picture)
+{
+    document = std::move(picture);
+    shown = document;
     paste.reset();
     marks.clear();
     kept = QRect();
