@@ -4,6 +4,7 @@
 #include <cstdlib>
 #include <random>
 
+#include <QAbstractScrollArea>
 #include <QApplication>
 #include <QDir>
 #include <QFile>
@@ -11,6 +12,7 @@
 #include <QImage>
 #include <QImageReader>
 #include <QPainter>
+#include <QScrollBar>
 #include <benchmark/benchmark.h>
 
 #include "ImageEdit.h"
@@ -71,6 +73,29 @@ void BM_ShowImage(benchmark::State& state)
         benchmark::DoNotOptimize(edit.grab());
     }
     state.SetLabel(path.toStdString());
+}
+
+// One paint of the view after a scroll of three wheel steps, at the zoom given in percent: each
+// scroll shows a new region, which the view rescales before it draws.
+void BM_ScrollPaint(benchmark::State& state)
+{
+    constexpr int WheelScroll = 3 * 20;
+    ImageEdit edit;
+    edit.resize(880, 611);
+    edit.show();
+    edit.SetImageSource(PhotoFile());
+    edit.ShowImage();
+    edit.SetViewZoom(int16_t(state.range(0)));
+    auto* view = edit.findChild<QAbstractScrollArea*>();
+    QScrollBar* bar = view->horizontalScrollBar();
+    bar->setValue(bar->maximum() / 2);
+    QCoreApplication::processEvents();
+    if (!view->viewport()->isVisible() || bar->maximum() == 0)
+        state.SkipWithError("the photo is not shown scrollable");
+    for (auto _ : state) {
+        bar->setValue(bar->value() + WheelScroll > bar->maximum() ? 0 : bar->value() + WheelScroll);
+        view->viewport()->repaint();
+    }
 }
 
 // The decode alone through Qt, for comparison with the whole showing.
@@ -138,6 +163,16 @@ BENCHMARK(BM_ShowImage)
     ->Unit(benchmark::kMillisecond)
     ->UseRealTime()
     ->Repetitions(9)
+    ->ReportAggregatesOnly(true);
+BENCHMARK(BM_ScrollPaint)
+    ->Arg(25)
+    ->Arg(100)
+    ->Arg(400)
+    ->Arg(1600)
+    ->Arg(6400)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime()
+    ->Repetitions(5)
     ->ReportAggregatesOnly(true);
 BENCHMARK(BM_DecodeOnly)
     ->Unit(benchmark::kMillisecond)

@@ -6,6 +6,7 @@
 
 #include "AppFolder.h"
 #include "ComposeSheet.h"
+#include "DrawnPortrait.h"
 #include "FrmMain.h"
 #include "ImageEdit.h"
 #include "PictureBox.h"
@@ -13,30 +14,13 @@
 #include "ResizePhoto.h"
 
 namespace {
-// Smooth gradients with a face-like blob: the colours of a portrait, not noise.
-QImage Portrait(int width, int height)
-{
-    QImage photo(width, height, QImage::Format_RGB32);
-    for (int y = 0; y < height; ++y) {
-        QRgb* row = reinterpret_cast<QRgb*>(photo.scanLine(y));
-        for (int x = 0; x < width; ++x) {
-            const int dx = x - width / 2, dy = y - height / 3;
-            const bool face = dx * dx * 4 + dy * dy * 3 < width * width / 3;
-            row[x] = face
-                ? qRgb(225 - y * 30 / height, 184 - x * 20 / width, 150)
-                : qRgb(120 + 100 * y / height, 150 + 80 * y / height, 200 - 40 * x / width);
-        }
-    }
-    return photo;
-}
-
 void BM_CaptureSelection(benchmark::State& state)
 {
     TemporaryApplicationFolder folder;
     FrmMain form;
     form.Form_Load();
     const QString path = folder.Path("ritratto.bmp");
-    Portrait(2400, 2400).save(path, "BMP");
+    DrawnPortrait(2400, 2400).save(path, "BMP");
     form.ImgEdit1->SetImageSource(path);
     form.ImgEdit1->ShowImage();
     form.Globals.DefaultSelectionWidth = 1000;
@@ -54,7 +38,7 @@ BENCHMARK(BM_CaptureSelection)->Unit(benchmark::kMillisecond)->UseRealTime();
 void BM_ComposeSheet(benchmark::State& state)
 {
     TemporaryApplicationFolder folder;
-    Portrait(1500, 1950).save(folder.Path("FotoAppoggio.bmp"), "BMP");
+    DrawnPortrait(1500, 1950).save(folder.Path("FotoAppoggio.bmp"), "BMP");
     QWidget window;
     auto* photo = new ImageEdit(&window);
     auto* sheet = new ImageEdit(&window);
@@ -76,7 +60,7 @@ BENCHMARK(BM_ComposeSheet)
 void BM_PrintRendering(benchmark::State& state)
 {
     TemporaryApplicationFolder folder;
-    Portrait(1500, 1950).save(folder.Path("FotoAppoggio.bmp"), "BMP");
+    DrawnPortrait(1500, 1950).save(folder.Path("FotoAppoggio.bmp"), "BMP");
     const QImage sheetTemplate(folder.Path("TaglioPP.jpg"));
     QList<PlacedCopy> copies;
     for (int i = 0; i < 8; ++i)

@@ -52,11 +52,11 @@ QColor MarkColour(int32_t kind)
 
 ImageEdit::ImageEdit(QWidget* parent)
     : QWidget(parent)
-    , view(new ImageView(&shown, this))
+    , view(new ImageView(this))
 {
-    view->selectionDrawn = [this](const QRect& rect) {
+    connect(view, &ImageView::SelectionDrawn, this, [this](const QRect& rect) {
         Q_EMIT SelectionDrawn(rect.x(), rect.y(), rect.width(), rect.height());
-    };
+    });
 }
 
 ImageEdit::~ImageEdit() = default;
@@ -81,14 +81,8 @@ QString ImageEdit::ImageSource() const
 void ImageEdit::ShowImage()
 {
     Picture loaded = ReadPicture(source);
-    document = std::move(loaded.image);
-    shown = document;
     dpiAcross = loaded.dpiAcross;
-    paste.reset();
-    marks.clear();
-    kept = QRect();
-    view->SetSelection(QRect());
-    ShownChanged();
+    ShowAfresh(std::move(loaded.image));
     if (fitOnShow) {
         fitOnShow = false;
         FitToControl();
@@ -97,8 +91,13 @@ void ImageEdit::ShowImage()
 
 void ImageEdit::ClearImage()
 {
-    document = QImage();
-    shown = QImage();
+    ShowAfresh(QImage());
+}
+
+void ImageEdit::ShowAfresh(QImage picture)
+{
+    document = std::move(picture);
+    shown = document;
     paste.reset();
     marks.clear();
     kept = QRect();
@@ -262,7 +261,8 @@ void ImageEdit::SaveImageAs(const QString& path, int16_t kind)
 {
     RequireArgument(kind == JpegFile);
     if (!HasImage())
-        Raise(ErrorNumber::InvalidPicture, QCoreApplication::translate("RuntimeError", "No image to save as %1").arg(path));
+        Raise(ErrorNumber::InvalidPicture,
+              QCoreApplication::translate("RuntimeError", "No image to save as %1").arg(path));
     SavePicture(shown, path, PictureFormat::Jpeg);
 }
 
@@ -373,5 +373,5 @@ void ImageEdit::ShownChanged()
 {
     printRendering = nullptr;
     printPicture = QImage();
-    view->PictureChanged();
+    view->SetPicture(shown);
 }

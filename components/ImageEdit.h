@@ -129,6 +129,8 @@ private:
     };
 
     void FitToControl();
+    // Shows this picture with no paste, marks or selection over it.
+    void ShowAfresh(QImage picture);
     void ComposeShown();
     void ShownChanged();
     static void Burn(QImage& picture, const Mark& mark);

@@ -21,9 +21,8 @@ QPoint Rounded(QPointF point)
 
 } // namespace
 
-ImageView::ImageView(const QImage* picture, QWidget* parent)
+ImageView::ImageView(QWidget* parent)
     : QAbstractScrollArea(parent)
-    , picture(picture)
 {
     setFrameShape(QFrame::NoFrame);
     viewport()->setAttribute(Qt::WA_OpaquePaintEvent);
@@ -32,11 +31,12 @@ ImageView::ImageView(const QImage* picture, QWidget* parent)
     verticalScrollBar()->setSingleStep(ScrollStep);
 }
 
-void ImageView::PictureChanged()
+void ImageView::SetPicture(const QImage& shown)
 {
+    const bool resized = shown.size() != picture.size();
+    picture = shown;
     cache = QImage();
-    if (picture->size() != shownSize) {
-        shownSize = picture->size();
+    if (resized) {
         UpdateScrollBars();
         horizontalScrollBar()->setValue(0);
         verticalScrollBar()->setValue(0);
@@ -55,7 +55,7 @@ void ImageView::SetZoom(double percent)
 
 void ImageView::FitToView()
 {
-    zoom = FitZoom(picture->size(), maximumViewportSize());
+    zoom = FitZoom(picture.size(), maximumViewportSize());
     UpdateScrollBars();
     viewport()->update();
 }
@@ -80,8 +80,8 @@ void ImageView::SetHeadGuidesShown(bool shown)
 
 QSize ImageView::ContentSize() const
 {
-    return {int(std::lround(picture->width() * Scale())),
-            int(std::lround(picture->height() * Scale()))};
+    return {int(std::lround(picture.width() * Scale())),
+            int(std::lround(picture.height() * Scale()))};
 }
 
 // Where picture point (0, 0) lies in the viewport: centred when the picture is smaller than the
@@ -161,12 +161,12 @@ void ImageView::UpdateCache(const QRect& visible)
         return;
     const QSize target = MapToView(visible).size();
     if (target == visible.size()) {
-        cache = picture->copy(visible);
+        cache = picture.copy(visible);
     } else {
         // A view of the visible region without copying the photo's pixels.
         const QImage region(
-            picture->constScanLine(visible.y()) + visible.x() * (picture->depth() / 8),
-            visible.width(), visible.height(), picture->bytesPerLine(), picture->format());
+            picture.constScanLine(visible.y()) + visible.x() * (picture.depth() / 8),
+            visible.width(), visible.height(), picture.bytesPerLine(), picture.format());
         cache = region.scaled(target, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     }
     cacheSource = visible;
@@ -177,7 +177,7 @@ void ImageView::paintEvent(QPaintEvent* event)
 {
     QPainter painter(viewport());
     painter.fillRect(event->rect(), palette().color(QPalette::Dark));
-    if (picture->isNull())
+    if (picture.isNull())
         return;
 
     const QRectF shown(MapToPicture(QPointF(0, 0)),
@@ -185,7 +185,7 @@ void ImageView::paintEvent(QPaintEvent* event)
     const QRect visible
         = QRect(QPoint(int(std::floor(shown.left())), int(std::floor(shown.top()))),
                 QPoint(int(std::ceil(shown.right())) - 1, int(std::ceil(shown.bottom())) - 1))
-              .intersected(picture->rect());
+              .intersected(picture.rect());
     if (visible.isEmpty())
         return;
     UpdateCache(visible);
@@ -216,16 +216,16 @@ void ImageView::ScrollTowards(QPoint viewPoint)
 
 void ImageView::DragTo(QPointF viewPoint)
 {
-    selection = SpannedRect(anchor, NearestCorner(MapToPicture(viewPoint), picture->size()));
+    selection = SpannedRect(anchor, NearestCorner(MapToPicture(viewPoint), picture.size()));
     viewport()->update();
 }
 
 void ImageView::mousePressEvent(QMouseEvent* event)
 {
-    if (event->button() != Qt::LeftButton || picture->isNull())
+    if (event->button() != Qt::LeftButton || picture.isNull())
         return QAbstractScrollArea::mousePressEvent(event);
     dragging = true;
-    anchor = NearestCorner(MapToPicture(event->position()), picture->size());
+    anchor = NearestCorner(MapToPicture(event->position()), picture.size());
     DragTo(event->position());
 }
 
@@ -242,9 +242,8 @@ void ImageView::mouseReleaseEvent(QMouseEvent* event)
     if (!dragging || event->button() != Qt::LeftButton)
         return QAbstractScrollArea::mouseReleaseEvent(event);
     dragging = false;
-    if (picture->isNull())
+    if (picture.isNull())
         return;
     DragTo(event->position());
-    if (selectionDrawn)
-        selectionDrawn(selection);
+    Q_EMIT SelectionDrawn(selection);
 }

@@ -1,25 +1,22 @@
 #pragma once
 
-#include <functional>
-
 #include <QAbstractScrollArea>
 #include <QImage>
 #include <QPointF>
 #include <QRect>
 
-// The scrolling, zooming view inside ImageEdit. It shows a picture that its owner keeps (and tells
-// it about every change), draws the selection and lets the left button drag a new one. All
-// rectangles it takes and gives are in picture pixels.
+// The scrolling, zooming view inside ImageEdit. It shows the picture it is given, draws the
+// selection and lets the left button drag a new one. All rectangles it takes and gives are in
+// picture pixels.
 class ImageView : public QAbstractScrollArea
 {
     Q_OBJECT
 
 public:
-    explicit ImageView(const QImage* picture, QWidget* parent = nullptr);
+    explicit ImageView(QWidget* parent = nullptr);
 
-    // The picture changed in place or was replaced: redraw it, scrolled to the top-left corner
-    // when its size changed.
-    void PictureChanged();
+    // Shows this picture, scrolled to the top-left corner when its size differs from the last.
+    void SetPicture(const QImage& shown);
 
     double Zoom() const { return zoom; }
     void SetZoom(double percent);
@@ -32,8 +29,9 @@ public:
     // Whether the head guides are drawn inside the selection.
     void SetHeadGuidesShown(bool shown);
 
-    // Called when the user ends a drag, with the rectangle dragged.
-    std::function<void(const QRect&)> selectionDrawn;
+Q_SIGNALS:
+    // The user ended a drag over this rectangle.
+    void SelectionDrawn(const QRect& rect);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -56,8 +54,7 @@ private:
     void DragTo(QPointF viewPoint);
     void UpdateCache(const QRect& visible);
 
-    const QImage* picture;
-    QSize shownSize;
+    QImage picture;
     double zoom = 100;
     QRect selection;
     bool headGuidesShown = false;

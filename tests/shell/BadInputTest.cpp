@@ -7,22 +7,12 @@
 #include <gtest/gtest.h>
 
 #include "AppFolder.h"
+#include "DrawnPortrait.h"
 #include "FrmMain.h"
 #include "ImageEdit.h"
 #include "ModalDriver.h"
 
 namespace {
-QImage Portrait(int width, int height)
-{
-    QImage photo(width, height, QImage::Format_RGB32);
-    for (int y = 0; y < height; ++y) {
-        QRgb* row = reinterpret_cast<QRgb*>(photo.scanLine(y));
-        for (int x = 0; x < width; ++x)
-            row[x] = qRgb(90 + 120 * x / width, 110 + 100 * y / height, 170);
-    }
-    return photo;
-}
-
 struct Session
 {
     TemporaryApplicationFolder folder;
@@ -84,7 +74,7 @@ QByteArray JpegBytes(const QImage& picture)
 
 TEST(BadInput, BrokenFilesAreReportedByNameAndChangeNothing)
 {
-    const QByteArray good = JpegBytes(Portrait(400, 500));
+    const QByteArray good = JpegBytes(DrawnPortrait(400, 500));
     const struct
     {
         const char* name;
@@ -110,11 +100,11 @@ TEST(BadInput, BrokenFilesAreReportedByNameAndChangeNothing)
 
 TEST(BadInput, OddButValidPhotosGoAllTheWayToTheSheet)
 {
-    QImage gray = Portrait(300, 400).convertToFormat(QImage::Format_Grayscale8);
+    QImage gray = DrawnPortrait(300, 400).convertToFormat(QImage::Format_Grayscale8);
     QByteArray png;
     QBuffer buffer(&png);
     buffer.open(QIODevice::WriteOnly);
-    Portrait(300, 400).save(&buffer, "PNG");
+    DrawnPortrait(300, 400).save(&buffer, "PNG");
 
     const struct
     {
@@ -123,7 +113,7 @@ TEST(BadInput, OddButValidPhotosGoAllTheWayToTheSheet)
     } cases[] = {
         {"grigia.jpg", JpegBytes(gray)},
         {"in realtà png.jpg", png},
-        {"Niccolò e Zoë ritratto.JPG", JpegBytes(Portrait(300, 400))},
+        {"Niccolò e Zoë ritratto.JPG", JpegBytes(DrawnPortrait(300, 400))},
     };
     for (const auto& c : cases) {
         Session s;
@@ -173,7 +163,7 @@ TEST(BadInput, HundredMegapixelPhotoOpens)
 TEST(BadInput, UnwritableWorkingFileIsReportedByOkAndNothingElseIsLost)
 {
     Session s;
-    const QString photo = s.Write("p.jpg", JpegBytes(Portrait(300, 400)));
+    const QString photo = s.Write("p.jpg", JpegBytes(DrawnPortrait(300, 400)));
     s.Open(photo);
     // A folder standing where the working file goes cannot be replaced by a picture.
     ASSERT_TRUE(QDir(s.folder.Root()).mkdir("FotoAppoggio.bmp"));
@@ -196,7 +186,7 @@ TEST(BadInput, UnwritableWorkingFileIsReportedByOkAndNothingElseIsLost)
 TEST(BadInput, MissingCuttingTemplateIsReportedAndNoSheetIsWritten)
 {
     Session s;
-    s.Open(s.Write("p.jpg", JpegBytes(Portrait(300, 400))));
+    s.Open(s.Write("p.jpg", JpegBytes(DrawnPortrait(300, 400))));
     QFile::remove(s.folder.Path("TaglioPP.jpg"));
     const SeenMessage seen = s.Click(13);
     EXPECT_TRUE(seen.shown);
@@ -208,7 +198,7 @@ TEST(BadInput, MissingCuttingTemplateIsReportedAndNoSheetIsWritten)
 TEST(BadInput, CopiesThatDoNotFitTheTemplateAreWarnedAboutAndNoSheetIsWritten)
 {
     Session s;
-    s.Open(s.Write("p.jpg", JpegBytes(Portrait(300, 400))));
+    s.Open(s.Write("p.jpg", JpegBytes(DrawnPortrait(300, 400))));
     // 421 pixels hold four 106-pixel copies with no room for the gaps.
     QImage narrow(421, 400, QImage::Format_RGB32);
     narrow.fill(Qt::white);
