@@ -14,28 +14,21 @@ start_program env PRINTER="$QUEUE"
 SPLASH=$(wait_for_window "^Orvella$") || fail "no splash window"
 xdotool windowfocus --sync "$SPLASH" key space
 MAIN=$(wait_for_window "^Quennet-Brimlow$") || fail "the main window did not open"
-probe() { "$PROBE" 11000 8600 600 800 | awk -v n="$1" '$1 == n { print $2, $3, $4 }'; }
+probe_layout 11000 8600 600 800
 
-read -r x y <<<"$(probe passport)"
+read -r x y <<<"$(at passport)"
 click_at "$x" "$y"
 open_photo "$WORK/ritratto.jpg"
 
-read -r left top scale <<<"$(probe fitted)"
-on_photo() { awk -v l="$left" -v t="$top" -v s="$scale" -v x="$1" -v y="$2" \
-    'BEGIN { printf "%d %d\n", l + x * s + 0.5, t + y * s + 0.5 }'; }
-read -r fx fy <<<"$(on_photo 170 200)"
-read -r tx ty <<<"$(on_photo 430 560)"
-xdotool mousemove --window "$MAIN" "$fx" "$fy" mousedown 1 mousemove --window "$MAIN" "$tx" "$ty"
-sleep 0.1
-xdotool mouseup 1
+drag 170 200 430 560
 sleep 0.5
 
-read -r x y <<<"$(probe ok)"
+read -r x y <<<"$(at ok)"
 click_at "$x" "$y"
 poll 30 test -s "$WORK/Passaporto.jpg" || fail "OK composed no passport sheet"
 
 jobs_before=$(lpstat -W all -o "$QUEUE" 2>/dev/null | wc -l)
-read -r x y <<<"$(probe print)"
+read -r x y <<<"$(at print)"
 click_at "$x" "$y"
 DIALOG=$(wait_for_window "^Stampa Foto$") || fail "the print button showed no dialog titled Stampa Foto"
 xdotool windowfocus --sync "$DIALOG" key Return
@@ -44,7 +37,7 @@ BOX=$(wait_for_window "^482$") || fail "a print the queue refused showed no mess
 xdotool windowfocus --sync "$BOX" key Return
 poll 5 bash -c "! xdotool search --onlyvisible --name '^482$' >/dev/null 2>&1" || fail "the message did not close"
 
-read -r x y <<<"$(probe exit2)"
+read -r x y <<<"$(at exit2)"
 click_at "$x" "$y"
 expect_exit_status 0
 echo "e2e: a print refused by the print system is reported as error 482"

@@ -19,24 +19,17 @@ trap 'rm -rf "$HOME_DIR"; cleanup' EXIT
 SPLASH=$(wait_for_window "^Orvella$") || fail "no splash window"
 xdotool windowfocus --sync "$SPLASH" key space
 MAIN=$(wait_for_window "^Quennet-Brimlow$") || fail "the main window did not open"
-probe() { "$PROBE" 11000 8600 600 800 | awk -v n="$1" '$1 == n { print $2, $3, $4 }'; }
+probe_layout 11000 8600 600 800
 
-read -r x y <<<"$(probe passport)"
+read -r x y <<<"$(at passport)"
 click_at "$x" "$y"
 open_photo "$WORK/ritratto.jpg"
 
 # A drag over the face, in window pixels of the fitted photo.
-read -r left top scale <<<"$(probe fitted)"
-on_photo() { awk -v l="$left" -v t="$top" -v s="$scale" -v x="$1" -v y="$2" \
-    'BEGIN { printf "%d %d\n", l + x * s + 0.5, t + y * s + 0.5 }'; }
-read -r fx fy <<<"$(on_photo 170 200)"
-read -r tx ty <<<"$(on_photo 430 560)"
-xdotool mousemove --window "$MAIN" "$fx" "$fy" mousedown 1 mousemove --window "$MAIN" "$tx" "$ty"
-sleep 0.1
-xdotool mouseup 1
+drag 170 200 430 560
 sleep 0.5
 
-read -r x y <<<"$(probe ok)"
+read -r x y <<<"$(at ok)"
 click_at "$x" "$y"
 BOX=$(wait_for_window "^75$") || fail "OK in a read-only folder showed no message titled 75"
 [ ! -e "$WORK/FotoAppoggio.bmp" ] || fail "a working file was written in the read-only folder"
@@ -44,7 +37,7 @@ BOX=$(wait_for_window "^75$") || fail "OK in a read-only folder showed no messag
 xdotool windowfocus --sync "$BOX" key Return
 poll 5 bash -c "! xdotool search --onlyvisible --name '^75$' >/dev/null 2>&1" || fail "the message did not close"
 
-read -r x y <<<"$(probe exit1)"
+read -r x y <<<"$(at exit1)"
 click_at "$x" "$y"
 expect_exit_status 0
 echo "e2e: a read-only application folder is reported by OK as error 75, and nothing is written"
