@@ -19,6 +19,7 @@
 #include "FrmMain.h"
 #include "ImageEdit.h"
 #include "ModalDriver.h"
+#include "PhotoSession.h"
 
 // These run under LANG=C: the program speaks Italian whatever the system's language.
 
@@ -43,45 +44,7 @@ QStringList ButtonTexts(const QWidget* dialog)
     return texts;
 }
 
-struct Session
-{
-    TemporaryApplicationFolder folder;
-    FrmMain form;
-    Session()
-    {
-        form.Form_Load();
-        form.show();
-        form.Image1_Click(20);
-    }
-
-    QString Write(const QString& name, const QByteArray& bytes)
-    {
-        QFile file(folder.Path(name));
-        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(bytes);
-        return file.fileName();
-    }
-
-    // Opens a file through the real dialog; returns the message box it caused, if any.
-    SeenMessage Open(const QString& path)
-    {
-        std::unique_ptr<MessageWatch> seen;
-        WhenModal([&](QWidget* modal) {
-            seen = std::make_unique<MessageWatch>();
-            modal->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))->setText(path);
-            static_cast<QDialog*>(modal)->accept();
-        });
-        form.Image1_Click(6);
-        return seen ? SeenMessage(*seen) : SeenMessage();
-    }
-
-    SeenMessage Click(int16_t index)
-    {
-        MessageWatch seen;
-        form.Image1_Click(index);
-        return seen;
-    }
-};
+using Session = PhotoSession;
 } // namespace
 
 TEST(Italian, TheTestsRunUnderAnotherLanguage)
