@@ -25,9 +25,7 @@ poll 5 pgrep -P "$PROGRAM_PID" >/dev/null || fail "the program did not start und
 ORVELLA_PID=$(pgrep -P "$PROGRAM_PID")
 PIDS+=("$ORVELLA_PID")
 
-SPLASH=$(wait_for_window "^Orvella$") || fail "no splash window within 20 s"
-xdotool windowfocus --sync "$SPLASH" key space
-MAIN=$(wait_for_window "^Quennet-Brimlow$") || fail "the main window did not open after a key on the splash"
+open_main_window
 read -r px py <<<"$(where passport)"
 read -r cx cy <<<"$(where photo)"
 page0=$(pixel "$cx" "$cy")
@@ -59,8 +57,4 @@ read -r ex ey <<<"$(where exit1)"
 xdotool mousemove --window "$MAIN" "$ex" "$ey" click 1
 expect_exit_status 0
 
-rss_kb=$(awk -F': ' '/Maximum resident set size/ { print $2 }' "$WORK/time.txt")
-[ -n "$rss_kb" ] || fail "GNU time reported no maximum resident set size"
-echo "e2e: maximum resident set size of the whole run: $((rss_kb / 1024)) MB (limit $LIMIT_MB MB)"
-[ "$rss_kb" -le $((LIMIT_MB * 1024)) ] ||
-    fail "the program held $((rss_kb / 1024)) MB, expected at most $LIMIT_MB MB"
+check_peak_memory "$LIMIT_MB" "of the whole run"

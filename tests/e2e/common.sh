@@ -69,6 +69,37 @@ expect_exit_status() {
 # The position of a control's centre from the program's own layout at the start size.
 where() { "$PROBE" | awk -v n="$1" '$1 == n { print $2, $3 }'; }
 
+# Closes the splash with a key and waits for the main window, whose id goes into MAIN.
+open_main_window() {
+    local splash
+    splash=$(wait_for_window "^Orvella$") || fail "no splash window within 20 s"
+    xdotool windowfocus --sync "$splash" key space
+    MAIN=$(wait_for_window "^Quennet-Brimlow$") || fail "the main window did not open after a key on the splash"
+}
+
+# Chooses the passport, opens the photo given through the dialog, drags over its face (a 600 x 800
+# photo) and presses OK.
+accept_passport_photo() {
+    local x y
+    read -r x y <<<"$(at passport)"
+    click_at "$x" "$y"
+    open_photo "$1"
+    drag 170 200 430 560
+    sleep 0.5
+    read -r x y <<<"$(at ok)"
+    click_at "$x" "$y"
+}
+
+# Checks the maximum resident set size that GNU time wrote into $WORK/time.txt against a limit in
+# MB; the second argument says what the program was doing.
+check_peak_memory() {
+    local rss_kb
+    rss_kb=$(awk -F': ' '/Maximum resident set size/ { print $2 }' "$WORK/time.txt")
+    [ -n "$rss_kb" ] || fail "GNU time reported no maximum resident set size"
+    echo "e2e: maximum resident set size $2: $((rss_kb / 1024)) MB (limit $1 MB)"
+    [ "$rss_kb" -le $(($1 * 1024)) ] || fail "the program held $((rss_kb / 1024)) MB $2, expected at most $1 MB"
+}
+
 # Asks the probe where things stand for a window of W x H twips showing a picture of the given
 # size; then `at NAME` gives a control's centre and `on_photo X Y` the window point of a picture
 # point.

@@ -34,10 +34,7 @@ Xvfb "$DISPLAY" -screen 0 733x573x24 -nolisten tcp >/dev/null 2>&1 &
 PIDS+=("$!")
 poll 5 xdpyinfo >/dev/null 2>&1 || fail "Xvfb did not start"
 start_program
-SPLASH=$(wait_for_window "^Orvella$") || fail "no splash window within 20 s"
-xdotool windowfocus --sync "$SPLASH"
-xdotool key space
-MAIN=$(wait_for_window "^Quennet-Brimlow$") || fail "the main window did not open after a key on the splash"
+open_main_window
 read -r px py <<<"$(at passport)"
 click_at "$px" "$py"
 open_photo "$PHOTO"

@@ -21,10 +21,7 @@ start_program /usr/bin/time -v -o "$WORK/time.txt"
 poll 5 pgrep -P "$PROGRAM_PID" >/dev/null || fail "the program did not start under /usr/bin/time"
 PIDS+=("$(pgrep -P "$PROGRAM_PID")")
 
-SPLASH=$(wait_for_window "^Orvella$") || fail "no splash window within 20 s"
-xdotool windowfocus --sync "$SPLASH"
-xdotool key space
-MAIN=$(wait_for_window "^Quennet-Brimlow$") || fail "the main window did not open after a key on the splash"
+open_main_window
 
 read -r px py <<<"$(where passport)"
 read -r cx cy <<<"$(where photo)"
@@ -42,8 +39,4 @@ read -r ex ey <<<"$(where exit1)"
 xdotool mousemove --window "$MAIN" "$ex" "$ey" click 1
 expect_exit_status 0
 
-rss_kb=$(awk -F': ' '/Maximum resident set size/ { print $2 }' "$WORK/time.txt")
-[ -n "$rss_kb" ] || fail "GNU time reported no maximum resident set size"
-echo "e2e: maximum resident set size showing a 6000 x 4000 photo: $((rss_kb / 1024)) MB (limit $LIMIT_MB MB)"
-[ "$rss_kb" -le $((LIMIT_MB * 1024)) ] ||
-    fail "the program held $((rss_kb / 1024)) MB showing a 24-megapixel photo, expected at most $LIMIT_MB MB"
+check_peak_memory "$LIMIT_MB" "showing a 24-megapixel photo"

@@ -11,20 +11,10 @@ convert -size 600x800 gradient:'#9bb7d4-#e8eef5' -fill '#f0c4a2' -draw 'ellipse 
 # The print system's default queue for this program only.
 start_program env PRINTER="$QUEUE"
 
-SPLASH=$(wait_for_window "^Orvella$") || fail "no splash window"
-xdotool windowfocus --sync "$SPLASH" key space
-MAIN=$(wait_for_window "^Quennet-Brimlow$") || fail "the main window did not open"
+open_main_window
 probe_layout 11000 8600 600 800
 
-read -r x y <<<"$(at passport)"
-click_at "$x" "$y"
-open_photo "$WORK/ritratto.jpg"
-
-drag 170 200 430 560
-sleep 0.5
-
-read -r x y <<<"$(at ok)"
-click_at "$x" "$y"
+accept_passport_photo "$WORK/ritratto.jpg"
 poll 30 test -s "$WORK/Passaporto.jpg" || fail "OK composed no passport sheet"
 
 jobs_before=$(lpstat -W all -o "$QUEUE" 2>/dev/null | wc -l)

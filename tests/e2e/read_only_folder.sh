@@ -16,21 +16,10 @@ chmod 777 "$HOME_DIR"
 start_program env HOME="$HOME_DIR" XDG_RUNTIME_DIR="$HOME_DIR" setpriv --reuid=65534 --regid=65534 --clear-groups
 trap 'rm -rf "$HOME_DIR"; cleanup' EXIT
 
-SPLASH=$(wait_for_window "^Orvella$") || fail "no splash window"
-xdotool windowfocus --sync "$SPLASH" key space
-MAIN=$(wait_for_window "^Quennet-Brimlow$") || fail "the main window did not open"
+open_main_window
 probe_layout 11000 8600 600 800
 
-read -r x y <<<"$(at passport)"
-click_at "$x" "$y"
-open_photo "$WORK/ritratto.jpg"
-
-# A drag over the face, in window pixels of the fitted photo.
-drag 170 200 430 560
-sleep 0.5
-
-read -r x y <<<"$(at ok)"
-click_at "$x" "$y"
+accept_passport_photo "$WORK/ritratto.jpg"
 BOX=$(wait_for_window "^75$") || fail "OK in a read-only folder showed no message titled 75"
 [ ! -e "$WORK/FotoAppoggio.bmp" ] || fail "a working file was written in the read-only folder"
 [ ! -e "$WORK/Passaporto.jpg" ] || fail "a sheet was written in the read-only folder"

@@ -12,9 +12,7 @@ alive() { kill -0 "$PROGRAM_PID" 2>/dev/null || fail "the program ended: $1"; }
 
 start_display
 start_program
-SPLASH=$(wait_for_window "^Orvella$") || fail "no splash window"
-xdotool windowfocus --sync "$SPLASH" key space
-MAIN=$(wait_for_window "^Quennet-Brimlow$") || fail "the main window did not open"
+open_main_window
 sleep 0.5
 
 # Without a window manager the window's client area is centred on the 1280 x 1024 screen.
