@@ -10,6 +10,7 @@
 #include "Documents.h"
 #include "FrmMain.h"
 #include "ImageEdit.h"
+#include "PrintSheet.h"
 #include "RuntimeError.h"
 
 QString FormatStep(int value)
@@ -75,7 +76,8 @@ void FrmMain::Image1_Click(int16_t index)
         {Button::ContrastUp, true, false, [](FrmMain& f) { f.StepTone(f.Contrast, +1); }},
         {Button::ContrastDown, true, false, [](FrmMain& f) { f.StepTone(f.Contrast, -1); }},
         {Button::Ok, true, false, [](FrmMain& f) { f.AcceptPhoto(); }},
-        {Button::Print, false, false, [](FrmMain& f) { f.PrintSheet(); }},
+        {Button::Print, false, false,
+         [](FrmMain& f) { PrintSheet(*f.ImgEditFotoGruppo, *f.CommonDialog1); }},
         {Button::BackToDocumentPage, false, false, [](FrmMain& f) { f.PreviousPage(); }},
         {Button::BackToPhotoPage, false, false, [](FrmMain& f) { f.PreviousPage(); }},
         {Button::ExitDocumentPage, false, true, [](FrmMain& f) { f.ExitProgram(); }},

@@ -126,7 +126,6 @@ private:
     void StepTone(int16_t& value, int step);
     SelectionRect FitInPhoto(SelectionRect requested) const;
     void AcceptPhoto();
-    void PrintSheet();
     void ExitProgram();
     void RefreshReadouts();
 
