@@ -19,6 +19,7 @@
 #include <QPainterPath>
 #include <QRadialGradient>
 
+#include "ButtonFiles.h"
 #include "Documents.h"
 #include "SheetGeometry.h"
 
@@ -161,7 +162,7 @@ QImage DrawBackground()
 
 struct ButtonPicture
 {
-    const char* file;
+    QLatin1StringView file;
     const char* label;
     QRgb colour;
     QSize size;
@@ -179,20 +180,20 @@ constexpr QRgb BrightnessAmber = 0xb86a12;
 constexpr QRgb ContrastPurple = 0x6a4a9e;
 
 constexpr ButtonPicture Buttons[] {
-    {"passaporto.jpg", "PASSAPORTO", DocumentBlue, WideButtonSize},
-    {"cartaidentita.jpg", "CARTA D'IDENTITÀ", DocumentBlue, WideButtonSize},
-    {"patente.jpg", "PATENTE", DocumentBlue, WideButtonSize},
-    {"esci.jpg", "ESCI", ExitRed, WideButtonSize},
-    {"indietro.jpg", "INDIETRO", BackSlate, WideButtonSize},
-    {"stampa.jpg", "STAMPA", GoGreen, WideButtonSize},
-    {"Lumi_UP.jpg", "LUMINOSITÀ +", BrightnessAmber, WideButtonSize},
-    {"Lumi_DW.jpg", "LUMINOSITÀ −", BrightnessAmber, WideButtonSize},
-    {"Contrasto_UP.jpg", "CONTRASTO +", ContrastPurple, WideButtonSize},
-    {"Contrasto_DW.jpg", "CONTRASTO −", ContrastPurple, WideButtonSize},
-    {"apri.jpg", "APRI FOTO", PhotoTeal, WideButtonSize},
-    {"ZoomUp.jpg", "ZOOM +", PhotoTeal, ZoomButtonSize, 0.35},
-    {"ZoomDown.jpg", "ZOOM −", PhotoTeal, ZoomButtonSize, 0.35},
-    {"ok.jpg", "OK", GoGreen, WideButtonSize},
+    {ButtonFile::Passport, "PASSAPORTO", DocumentBlue, WideButtonSize},
+    {ButtonFile::IdentityCard, "CARTA D'IDENTITÀ", DocumentBlue, WideButtonSize},
+    {ButtonFile::DrivingLicence, "PATENTE", DocumentBlue, WideButtonSize},
+    {ButtonFile::Exit, "ESCI", ExitRed, WideButtonSize},
+    {ButtonFile::Back, "INDIETRO", BackSlate, WideButtonSize},
+    {ButtonFile::Print, "STAMPA", GoGreen, WideButtonSize},
+    {ButtonFile::BrightnessUp, "LUMINOSITÀ +", BrightnessAmber, WideButtonSize},
+    {ButtonFile::BrightnessDown, "LUMINOSITÀ −", BrightnessAmber, WideButtonSize},
+    {ButtonFile::ContrastUp, "CONTRASTO +", ContrastPurple, WideButtonSize},
+    {ButtonFile::ContrastDown, "CONTRASTO −", ContrastPurple, WideButtonSize},
+    {ButtonFile::Open, "APRI FOTO", PhotoTeal, WideButtonSize},
+    {ButtonFile::ZoomIn, "ZOOM +", PhotoTeal, ZoomButtonSize, 0.35},
+    {ButtonFile::ZoomOut, "ZOOM −", PhotoTeal, ZoomButtonSize, 0.35},
+    {ButtonFile::Ok, "OK", GoGreen, WideButtonSize},
 };
 
 // One text size for all buttons of a shape, so that neighbouring buttons match.
@@ -506,7 +507,7 @@ QImage DrawTemplate(const Document& document)
 
 void Generate(const QDir& applicationFolder, const QDir& resourceFolder)
 {
-    const QString buttonFolder = applicationFolder.filePath(QStringLiteral("CacheBottoni"));
+    const QString buttonFolder = applicationFolder.filePath(ButtonFile::Folder);
     for (const QString& folder : {buttonFolder, resourceFolder.path()}) {
         if (!QDir().mkpath(folder))
             throw std::runtime_error("cannot create " + folder.toStdString());
@@ -528,9 +529,9 @@ void Generate(const QDir& applicationFolder, const QDir& resourceFolder)
     for (const ButtonPicture& button : Buttons) {
         Save(
             DrawButton(button, ButtonTextSize(button.size) * (1 - button.clearTop), buttonSurround),
-            buttons.filePath(QString::fromUtf8(button.file)));
+            buttons.filePath(button.file));
     }
-    Save(DrawPressedButton(buttonSurround), buttons.filePath(QStringLiteral("buttonvoid.jpg")));
+    Save(DrawPressedButton(buttonSurround), buttons.filePath(ButtonFile::Pressed));
 
     for (const Document& document : Documents)
         Save(DrawTemplate(document),

@@ -1,4 +1,5 @@
 #include "ApplicationFolder.h"
+#include "ButtonFiles.h"
 #include "ButtonIndex.h"
 #include "FrmMain.h"
 #include "ImageControl.h"
@@ -10,28 +11,28 @@ void FrmMain::LoadButtonPictures()
     static const struct
     {
         int16_t index;
-        const char* file;
+        QLatin1StringView file;
     } table[] = {
-        {Button::Passport, "CacheBottoni/passaporto.jpg"},
-        {Button::IdentityCard, "CacheBottoni/cartaidentita.jpg"},
-        {Button::DrivingLicence, "CacheBottoni/patente.jpg"},
-        {Button::ExitDocumentPage, "CacheBottoni/esci.jpg"},
-        {Button::BackToPhotoPage, "CacheBottoni/indietro.jpg"},
-        {Button::Print, "CacheBottoni/stampa.jpg"},
-        {Button::ExitSheetPage, "CacheBottoni/esci.jpg"},
-        {Button::BrightnessUp, "CacheBottoni/Lumi_UP.jpg"},
-        {Button::BrightnessDown, "CacheBottoni/Lumi_DW.jpg"},
-        {Button::ContrastUp, "CacheBottoni/Contrasto_UP.jpg"},
-        {Button::ContrastDown, "CacheBottoni/Contrasto_DW.jpg"},
-        {Button::Open, "CacheBottoni/apri.jpg"},
-        {Button::ZoomIn, "CacheBottoni/ZoomUp.jpg"},
-        {Button::ZoomOut, "CacheBottoni/ZoomDown.jpg"},
-        {Button::Ok, "CacheBottoni/ok.jpg"},
-        {Button::BackToDocumentPage, "CacheBottoni/indietro.jpg"},
-        {Button::ExitPhotoPage, "CacheBottoni/esci.jpg"},
+        {Button::Passport, ButtonFile::Passport},
+        {Button::IdentityCard, ButtonFile::IdentityCard},
+        {Button::DrivingLicence, ButtonFile::DrivingLicence},
+        {Button::ExitDocumentPage, ButtonFile::Exit},
+        {Button::BackToPhotoPage, ButtonFile::Back},
+        {Button::Print, ButtonFile::Print},
+        {Button::ExitSheetPage, ButtonFile::Exit},
+        {Button::BrightnessUp, ButtonFile::BrightnessUp},
+        {Button::BrightnessDown, ButtonFile::BrightnessDown},
+        {Button::ContrastUp, ButtonFile::ContrastUp},
+        {Button::ContrastDown, ButtonFile::ContrastDown},
+        {Button::Open, ButtonFile::Open},
+        {Button::ZoomIn, ButtonFile::ZoomIn},
+        {Button::ZoomOut, ButtonFile::ZoomOut},
+        {Button::Ok, ButtonFile::Ok},
+        {Button::BackToDocumentPage, ButtonFile::Back},
+        {Button::ExitPhotoPage, ButtonFile::Exit},
     };
     for (const auto& row : table)
-        Image1.at(row.index)->SetPicture(LoadPicture(ApplicationFile(QLatin1String(row.file))));
+        Image1.at(row.index)->SetPicture(LoadPicture(ApplicationFile(ButtonFile::Path(row.file))));
 }
 
 void FrmMain::Image1_MouseDown(int16_t index)
@@ -39,7 +40,7 @@ void FrmMain::Image1_MouseDown(int16_t index)
     PictBackup->SetPicture(Image1.at(index)->Picture());
     // Read anew at every press, so a changed file shows at the next press.
     Image1.at(index)->SetPicture(
-        LoadPicture(ApplicationFile(QStringLiteral("CacheBottoni/buttonvoid.jpg"))));
+        LoadPicture(ApplicationFile(ButtonFile::Path(ButtonFile::Pressed))));
 }
 
 void FrmMain::Image1_MouseUp(int16_t index)
