@@ -4,6 +4,7 @@
 #include <QFile>
 #include <gtest/gtest.h>
 
+#include "ButtonIndex.h"
 #include "CommonDialog.h"
 #include "ModalDriver.h"
 #include "PrinterRuntime.h"
@@ -20,7 +21,7 @@ TEST(NoPrinter, PrintIsReportedInTheDispatchersBoxAndWritesNothing)
     SeenMessage seen;
     AcceptNextMessage(&seen);
     page.form.LblLuminosita->setText(QStringLiteral("x"));
-    page.form.Image1_Click(16);
+    page.form.Image1_Click(Button::Print);
 
     EXPECT_TRUE(seen.shown);
     EXPECT_EQ(seen.title, "482");

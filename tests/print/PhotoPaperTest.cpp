@@ -9,6 +9,7 @@
 #include <QTimer>
 #include <gtest/gtest.h>
 
+#include "ButtonIndex.h"
 #include "CupsOutput.h"
 #include "MessageBoxWatch.h"
 #include "PrinterRuntime.h"
@@ -68,7 +69,7 @@ Landed PrintThroughTheButton(SheetPage& page, MessageBoxWatch& messages, const c
 {
     const QStringList before = CompletedJobs();
     ChoosePrinterAndPaper(QString::fromUtf8(queue), PaperName(queue, paper));
-    page.form.Image1_Click(16);
+    page.form.Image1_Click(Button::Print);
     if (messages.seen.shown)
         return {};
     return WaitForJob(before);
@@ -96,7 +97,7 @@ TEST(PhotoPaper, PassportCopiesPrintAtTrueSizeAt300PpiOnEveryPaperThatHoldsThem)
         {"OrvellaFotoMargini", "A4", {595, 842}, false},
         {"OrvellaFotoMargini", "Letter", {612, 792}, false},
     };
-    SheetPage page(20, FlatPhoto);
+    SheetPage page(Button::Passport, FlatPhoto);
     for (const auto& c : cases) {
         SCOPED_TRACE(std::string(c.queue) + " " + c.paper);
         MessageBoxWatch messages;
@@ -137,12 +138,12 @@ TEST(PhotoPaper, CopiesThatWouldBeCutAreRefusedNamingThePaperAndTheSizeTheyNeed)
 {
     // Identity-card copies with their marks need 136.1 x 94.0 mm; 10 x 15 cm paper with margins
     // prints 93.5 mm across.
-    SheetPage page(21, FlatPhoto);
+    SheetPage page(Button::IdentityCard, FlatPhoto);
     const QStringList before = CompletedJobs();
     MessageBoxWatch messages;
     ChoosePrinterAndPaper(QStringLiteral("OrvellaFotoMargini"),
                           PaperName("OrvellaFotoMargini", "w283h425"));
-    page.form.Image1_Click(16);
+    page.form.Image1_Click(Button::Print);
 
     EXPECT_EQ(messages.seen.title, "482");
     EXPECT_EQ(messages.seen.text,

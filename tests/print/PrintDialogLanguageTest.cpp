@@ -6,6 +6,7 @@
 #include <QPrintDialog>
 #include <gtest/gtest.h>
 
+#include "ButtonIndex.h"
 #include "MessageBoxWatch.h"
 #include "ModalDriver.h"
 #include "SheetPage.h"
@@ -29,7 +30,7 @@ TEST(PrinterDialog, SpeaksItalianAndKeepsItsTitle)
         }
         static_cast<QDialog*>(modal)->reject();
     });
-    page.form.Image1_Click(16);
+    page.form.Image1_Click(Button::Print);
     ASSERT_TRUE(shown);
     EXPECT_EQ(title, "Stampa Foto");
     EXPECT_TRUE(buttons.contains("Stampa")) << buttons.join(", ").toStdString();

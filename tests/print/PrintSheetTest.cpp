@@ -7,6 +7,7 @@
 #include <QSpinBox>
 #include <gtest/gtest.h>
 
+#include "ButtonIndex.h"
 #include "CommonDialog.h"
 #include "CupsOutput.h"
 #include "MessageBoxWatch.h"
@@ -80,7 +81,7 @@ TEST_F(PrintSheet, PrintsTheSheetFileAtTrueSizeOnTheChosenQueueInTheChosenCopies
     page.form.LblLuminosita->setText(QStringLiteral("x"));
     QElapsedTimer click;
     click.start();
-    page.form.Image1_Click(16);
+    page.form.Image1_Click(Button::Print);
     const qint64 clickMs = click.elapsed();
     const Landed landed = WaitForJob(before);
 
@@ -126,7 +127,7 @@ TEST_F(PrintSheet, CancelPrintsNothingSaysNothingAndLeavesTheSheetFile)
     MessageBoxWatch messages;
     AnswerPrinterDialog(&dialog, SecondQueue, 3, false);
     page.form.LblLuminosita->setText(QStringLiteral("x"));
-    page.form.Image1_Click(16);
+    page.form.Image1_Click(Button::Print);
 
     EXPECT_TRUE(dialog.shown);
     EXPECT_FALSE(messages.seen.shown);
@@ -146,13 +147,13 @@ TEST_F(PrintSheet, AfterAPrintCancellingTheOpenDialogChangesNothing)
     DialogSeen dialog;
     MessageBoxWatch messages;
     AnswerPrinterDialog(&dialog, QString(), 1, true);
-    page.form.Image1_Click(16);
+    page.form.Image1_Click(Button::Print);
     const Landed landed = WaitForJob(before);
     ASSERT_FALSE(landed.pdf.isEmpty());
     EXPECT_EQ(Queue(landed.job), DefaultQueue);
     EXPECT_EQ(Pages(landed.pdf).count, 1);
 
-    page.form.Image1_Click(19);
+    page.form.Image1_Click(Button::BackToPhotoPage);
     ASSERT_EQ(page.form.CurrentPage, 1);
     const QString photo = page.form.PhotoPath;
     page.form.ZoomPercent = 321;
@@ -163,7 +164,7 @@ TEST_F(PrintSheet, AfterAPrintCancellingTheOpenDialogChangesNothing)
         openDialogShown = qobject_cast<QFileDialog*>(modal) != nullptr;
         static_cast<QDialog*>(modal)->reject();
     });
-    page.form.Image1_Click(6);
+    page.form.Image1_Click(Button::Open);
 
     EXPECT_TRUE(openDialogShown);
     EXPECT_FALSE(messages.seen.shown);
@@ -202,7 +203,7 @@ TEST_F(PrintSheet, AJobThePrintSystemRefusesIsAPrinterErrorWithItsReason)
         DialogSeen dialog;
         MessageBoxWatch messages;
         AnswerPrinterDialog(&dialog, c.queue, 1, true, c.beforeClosing);
-        page.form.Image1_Click(16);
+        page.form.Image1_Click(Button::Print);
 
         EXPECT_EQ(messages.seen.title, "482");
         EXPECT_TRUE(messages.seen.text.contains(c.queue)) << messages.seen.text.toStdString();
@@ -221,7 +222,7 @@ TEST_F(PrintSheet, AJobAcceptedOntoAStoppedPrinterIsASuccess)
     DialogSeen dialog;
     MessageBoxWatch messages;
     AnswerPrinterDialog(&dialog, SecondQueue, 1, true);
-    page.form.Image1_Click(16);
+    page.form.Image1_Click(Button::Print);
     EXPECT_FALSE(messages.seen.shown)
         << messages.seen.title.toStdString() << ": " << messages.seen.text.toStdString();
     QTest::qWait(300);
@@ -239,7 +240,7 @@ TEST_F(PrintSheet, UnwritableSheetFileIsReportedAndThePrinterStaysAsChosen)
     DialogSeen dialog;
     MessageBoxWatch messages;
     AnswerPrinterDialog(&dialog, SecondQueue, 3, true);
-    page.form.Image1_Click(16);
+    page.form.Image1_Click(Button::Print);
 
     EXPECT_TRUE(messages.seen.shown);
     EXPECT_EQ(messages.seen.title, "75");

@@ -6,6 +6,7 @@
 #include <QImage>
 
 #include "AppFolder.h"
+#include "ButtonIndex.h"
 #include "FrmMain.h"
 #include "ImageEdit.h"
 
@@ -16,12 +17,13 @@ struct SheetPage
     TemporaryApplicationFolder folder;
     FrmMain form;
 
-    explicit SheetPage(int16_t documentButton = 20, std::optional<QColor> flat = std::nullopt)
+    explicit SheetPage(int16_t documentButton = Button::Passport,
+                       std::optional<QColor> flat = std::nullopt)
     {
         // The photo size of each document button, in pixels at 100 per inch.
-        const QSize selection = documentButton == 21 ? QSize(157, 177)
-            : documentButton == 22                   ? QSize(213, 236)
-                                                     : QSize(106, 138);
+        const QSize selection = documentButton == Button::IdentityCard ? QSize(157, 177)
+            : documentButton == Button::DrivingLicence                 ? QSize(213, 236)
+                                                                       : QSize(106, 138);
         form.Form_Load();
         form.show();
         form.Image1_Click(documentButton);
@@ -40,7 +42,7 @@ struct SheetPage
         form.Globals.DefaultSelectionWidth = selection.width();
         form.Globals.DefaultSelectionHeight = selection.height();
         form.ImgEdit1_SelectionDrawn(20, 30, selection.width(), selection.height());
-        form.Image1_Click(13);
+        form.Image1_Click(Button::Ok);
     }
 
     QString SheetFile() const { return folder.Path(QStringLiteral("FotoGruppo.jpg")); }

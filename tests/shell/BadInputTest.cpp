@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include "AppFolder.h"
+#include "ButtonIndex.h"
 #include "DrawnPortrait.h"
 #include "FrmMain.h"
 #include "ImageEdit.h"
@@ -121,7 +122,7 @@ TEST(BadInput, UnwritableWorkingFileIsReportedByOkAndNothingElseIsLost)
     s.Open(photo);
     // A folder standing where the working file goes cannot be replaced by a picture.
     ASSERT_TRUE(QDir(s.folder.Root()).mkdir("FotoAppoggio.bmp"));
-    const SeenMessage seen = s.Click(13);
+    const SeenMessage seen = s.Click(Button::Ok);
     EXPECT_TRUE(seen.shown);
     EXPECT_EQ(seen.title, "75");
     EXPECT_TRUE(seen.text.contains("FotoAppoggio.bmp")) << seen.text.toStdString();
@@ -133,7 +134,7 @@ TEST(BadInput, UnwritableWorkingFileIsReportedByOkAndNothingElseIsLost)
     // The photo can be opened again and accepted once the way is clear.
     QDir(s.folder.Root()).rmdir("FotoAppoggio.bmp");
     s.Open(photo);
-    EXPECT_FALSE(s.Click(13).shown);
+    EXPECT_FALSE(s.Click(Button::Ok).shown);
     EXPECT_EQ(s.form.CurrentPage, 2);
 }
 
@@ -142,7 +143,7 @@ TEST(BadInput, MissingCuttingTemplateIsReportedAndNoSheetIsWritten)
     Session s;
     s.Open(s.Write("p.jpg", JpegBytes(DrawnPortrait(300, 400))));
     QFile::remove(s.folder.Path("TaglioPP.jpg"));
-    const SeenMessage seen = s.Click(13);
+    const SeenMessage seen = s.Click(Button::Ok);
     EXPECT_TRUE(seen.shown);
     EXPECT_EQ(seen.title, "53");
     EXPECT_TRUE(seen.text.contains("TaglioPP.jpg"));
@@ -159,7 +160,7 @@ TEST(BadInput, CopiesThatDoNotFitTheTemplateAreWarnedAboutAndNoSheetIsWritten)
     ASSERT_TRUE(narrow.save(s.folder.Path("TaglioPP.jpg"), "JPEG"));
     const int w = s.form.ImgEdit1->ImagePixelWidth(), h = s.form.ImgEdit1->ImagePixelHeight();
     s.form.ImgEdit1_SelectionDrawn(w / 4, h / 4, w / 3, h / 3);
-    const SeenMessage seen = s.Click(13);
+    const SeenMessage seen = s.Click(Button::Ok);
     EXPECT_TRUE(seen.shown);
     EXPECT_EQ(seen.title, "ERRORE");
     EXPECT_EQ(seen.text, "Attenzione, le foto non ci stanno!");

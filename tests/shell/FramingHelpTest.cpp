@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "AppFolder.h"
+#include "ButtonIndex.h"
 #include "FaceCheck.h"
 #include "FrmMain.h"
 #include "ImageControl.h"
@@ -20,7 +21,7 @@ struct PhotoPage
     {
         form.Form_Load();
         form.show();
-        form.Image1_Click(20); // passport
+        form.Image1_Click(Button::Passport);
     }
 
     // Shows a photo from a lossless file, with the passport's default selection proportions.
@@ -101,13 +102,13 @@ TEST(FaceCheck, NeverRunsOnAToneStepNorOnAClickAndNeverBlocksOk)
     ASSERT_EQ(page.form.PreviewFraming, Framing::HeadTooSmall);
 
     page.form.PreviewFraming.reset();
-    page.form.Image1_Click(4); // brightness up
-    page.form.Image1_Click(0); // contrast up
+    page.form.Image1_Click(Button::BrightnessUp);
+    page.form.Image1_Click(Button::ContrastUp);
     page.form.ImgEdit1_SelectionDrawn(10, 10, 0, 0);
     EXPECT_FALSE(page.form.PreviewFraming.has_value());
     EXPECT_EQ(page.BorderColour(), QColor(0xf0a020));
 
-    page.form.Image1_Click(13);
+    page.form.Image1_Click(Button::Ok);
     EXPECT_EQ(page.form.CurrentPage, 2);
 }
 
@@ -128,7 +129,7 @@ TEST(HeadGuides, AreOnScreenOnlyNeverInTheClipboardPreviewSavedPhotoOrSheet)
     EXPECT_EQ(page.form.PictAnteprima->Picture(), clean);
     EXPECT_EQ(page.form.ImgAnteprima->Picture().convertToFormat(QImage::Format_RGB32), clean);
 
-    page.form.Image1_Click(13);
+    page.form.Image1_Click(Button::Ok);
     ASSERT_EQ(page.form.CurrentPage, 2);
     EXPECT_EQ(QImage(page.folder.Path("FotoAppoggio.bmp")).convertToFormat(QImage::Format_RGB32),
               clean);

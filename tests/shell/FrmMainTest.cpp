@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include "AppFolder.h"
+#include "ButtonIndex.h"
 #include "ImageControl.h"
 #include "ImageEdit.h"
 #include "ModalDriver.h"
@@ -30,8 +31,8 @@ struct LoadedWindow
         QImage photo(300, 400, QImage::Format_RGB32);
         photo.fill(Qt::darkCyan);
         photo.save(folder.Path("FotoAppoggio.bmp"), "BMP");
-        form.Image1_Click(20);
-        form.Image1_Click(10);
+        form.Image1_Click(Button::Passport);
+        form.Image1_Click(Button::BackToDocumentPage);
     }
     bool PageShown(int page) const
     {
@@ -70,17 +71,17 @@ TEST(FrmMain, LoadsAtItsStartSizeOnPageZero)
 TEST(FrmMain, PlacesPageZeroFromTheWindowSize)
 {
     LoadedWindow w;
-    const TwipsRect exit = w.form.PlaceOf(w.form.Image1.at(9));
+    const TwipsRect exit = w.form.PlaceOf(w.form.Image1.at(Button::ExitDocumentPage));
     EXPECT_EQ(exit.Left, 4253);
     EXPECT_EQ(exit.Top, 6537);
     EXPECT_NEAR(exit.Width, 2493.33, 0.005);
     EXPECT_NEAR(exit.Height, 649.78, 0.005);
-    EXPECT_EQ(w.form.PlaceOf(w.form.Image1.at(20)).Left, 1393);
-    EXPECT_EQ(w.form.PlaceOf(w.form.Image1.at(21)).Left, 4253);
-    EXPECT_EQ(w.form.PlaceOf(w.form.Image1.at(22)).Left, 7113);
-    EXPECT_EQ(w.form.PlaceOf(w.form.Image1.at(21)).Top, 4947);
+    EXPECT_EQ(w.form.PlaceOf(w.form.Image1.at(Button::Passport)).Left, 1393);
+    EXPECT_EQ(w.form.PlaceOf(w.form.Image1.at(Button::IdentityCard)).Left, 4253);
+    EXPECT_EQ(w.form.PlaceOf(w.form.Image1.at(Button::DrivingLicence)).Left, 7113);
+    EXPECT_EQ(w.form.PlaceOf(w.form.Image1.at(Button::IdentityCard)).Top, 4947);
     // The widgets get the rounded pixel rectangles of those places.
-    EXPECT_EQ(w.form.Image1.at(20)->geometry(), QRect(93, 330, 166, 43));
+    EXPECT_EQ(w.form.Image1.at(Button::Passport)->geometry(), QRect(93, 330, 166, 43));
     // The title is centred with the size its caption measures.
     const TwipsRect title = w.form.PlaceOf(w.form.LblSeleziona);
     EXPECT_EQ(title.Width, w.form.LblSeleziona->sizeHint().width() * 15);
@@ -113,9 +114,9 @@ TEST(Dispatcher, DocumentButtonsSetTheDocumentAndShowThePhotoPage)
         int32_t copies;
         int16_t kind;
     } cases[] = {
-        {20, 27, 35, 106.2992126, 137.7952756, 8, 1},
-        {21, 40, 45, 157.4803150, 177.1653543, 6, 2},
-        {22, 54, 60, 212.5984252, 236.2204724, 2, 3},
+        {Button::Passport, 27, 35, 106.2992126, 137.7952756, 8, 1},
+        {Button::IdentityCard, 40, 45, 157.4803150, 177.1653543, 6, 2},
+        {Button::DrivingLicence, 54, 60, 212.5984252, 236.2204724, 2, 3},
     };
     for (const auto& c : cases) {
         LoadedWindow w;
@@ -139,23 +140,25 @@ TEST(Dispatcher, BackButtonsGoBackOnePage)
 {
     LoadedWindow w;
     w.PrepareSheet();
-    w.form.Image1_Click(21);
-    w.form.Image1_Click(10);
+    w.form.Image1_Click(Button::IdentityCard);
+    w.form.Image1_Click(Button::BackToDocumentPage);
     EXPECT_EQ(w.form.CurrentPage, 0);
     EXPECT_TRUE(w.PageShown(0));
     w.form.CurrentPage = 2;
     w.form.ShowPage();
-    w.form.Image1_Click(19);
+    w.form.Image1_Click(Button::BackToPhotoPage);
     EXPECT_EQ(w.form.CurrentPage, 1);
 }
 
 TEST(Dispatcher, GuardedButtonsDoNothingWithoutAPhoto)
 {
     LoadedWindow w;
-    w.form.Image1_Click(20);
+    w.form.Image1_Click(Button::Passport);
     w.form.LblLuminosita->setText("+2");
     w.form.LblContrasto->setText("-4");
-    for (int16_t index : {0, 1, 2, 3, 4, 5, 13}) {
+    for (int16_t index :
+         {Button::ContrastUp, Button::ZoomIn, Button::ZoomOut, Button::BrightnessDown,
+          Button::BrightnessUp, Button::ContrastDown, Button::Ok}) {
         w.form.Image1_Click(index);
         EXPECT_EQ(w.form.LblLuminosita->text(), "+2") << index;
         EXPECT_EQ(w.form.LblContrasto->text(), "-4") << index;
@@ -168,12 +171,13 @@ TEST(Dispatcher, GuardedButtonsDoNothingWithoutAPhoto)
 
 TEST(Dispatcher, ExitButtonsEndTheProgramFromAnyPage)
 {
-    const std::pair<int16_t, int16_t> exits[] = {{0, 9}, {1, 17}, {2, 18}};
+    const std::pair<int16_t, int16_t> exits[]
+        = {{0, Button::ExitDocumentPage}, {1, Button::ExitPhotoPage}, {2, Button::ExitSheetPage}};
     for (const auto& [page, index] : exits) {
         LoadedWindow w;
         w.PrepareSheet();
         if (page >= 1)
-            w.form.Image1_Click(20);
+            w.form.Image1_Click(Button::Passport);
         if (page == 2) {
             w.form.CurrentPage = 2;
             w.form.ShowPage();
@@ -200,24 +204,37 @@ TEST(PictureButtons, ShowTheirFilesAndThePressedLook)
 {
     LoadedWindow w;
     const std::pair<int16_t, const char*> files[] = {
-        {20, "passaporto.jpg"},  {21, "cartaidentita.jpg"}, {22, "patente.jpg"},
-        {9, "esci.jpg"},         {19, "indietro.jpg"},      {16, "stampa.jpg"},
-        {18, "esci.jpg"},        {4, "Lumi_UP.jpg"},        {3, "Lumi_DW.jpg"},
-        {0, "Contrasto_UP.jpg"}, {5, "Contrasto_DW.jpg"},   {6, "apri.jpg"},
-        {1, "ZoomUp.jpg"},       {2, "ZoomDown.jpg"},       {13, "ok.jpg"},
-        {10, "indietro.jpg"},    {17, "esci.jpg"},
+        {Button::Passport, "passaporto.jpg"},
+        {Button::IdentityCard, "cartaidentita.jpg"},
+        {Button::DrivingLicence, "patente.jpg"},
+        {Button::ExitDocumentPage, "esci.jpg"},
+        {Button::BackToPhotoPage, "indietro.jpg"},
+        {Button::Print, "stampa.jpg"},
+        {Button::ExitSheetPage, "esci.jpg"},
+        {Button::BrightnessUp, "Lumi_UP.jpg"},
+        {Button::BrightnessDown, "Lumi_DW.jpg"},
+        {Button::ContrastUp, "Contrasto_UP.jpg"},
+        {Button::ContrastDown, "Contrasto_DW.jpg"},
+        {Button::Open, "apri.jpg"},
+        {Button::ZoomIn, "ZoomUp.jpg"},
+        {Button::ZoomOut, "ZoomDown.jpg"},
+        {Button::Ok, "ok.jpg"},
+        {Button::BackToDocumentPage, "indietro.jpg"},
+        {Button::ExitPhotoPage, "esci.jpg"},
     };
     for (const auto& [index, file] : files)
         EXPECT_EQ(w.form.Image1.at(index)->Picture(),
                   LoadPicture(w.folder.Path(QStringLiteral("CacheBottoni/") + file)))
             << index;
     // Each pair of opposite buttons has pictures of its own.
-    for (const auto& [up, down] : {std::pair {1, 2}, {4, 3}, {0, 5}})
+    for (const auto& [up, down] : {std::pair {Button::ZoomIn, Button::ZoomOut},
+                                   {Button::BrightnessUp, Button::BrightnessDown},
+                                   {Button::ContrastUp, Button::ContrastDown}})
         EXPECT_NE(w.form.Image1.at(up)->Picture(), w.form.Image1.at(down)->Picture());
 
     const QImage own = LoadPicture(w.folder.Path("CacheBottoni/passaporto.jpg"));
     const QImage pressed = LoadPicture(w.folder.Path("CacheBottoni/buttonvoid.jpg"));
-    ImageControl* button = w.form.Image1.at(20);
+    ImageControl* button = w.form.Image1.at(Button::Passport);
 
     for (Qt::MouseButton mouse : {Qt::LeftButton, Qt::RightButton}) {
         QTest::mousePress(button, mouse);
@@ -235,25 +252,26 @@ TEST(PictureButtons, PressedLookIsReadAnewAtEveryPress)
     QImage red(40, 20, QImage::Format_RGB32);
     red.fill(Qt::red);
     ASSERT_TRUE(red.save(w.folder.Path("CacheBottoni/buttonvoid.jpg"), "JPEG"));
-    QTest::mousePress(w.form.Image1.at(9), Qt::LeftButton);
-    EXPECT_EQ(w.form.Image1.at(9)->Picture().size(), QSize(40, 20));
-    QTest::mouseRelease(w.form.Image1.at(9), Qt::LeftButton, {}, QPoint(-5, -5));
+    QTest::mousePress(w.form.Image1.at(Button::ExitDocumentPage), Qt::LeftButton);
+    EXPECT_EQ(w.form.Image1.at(Button::ExitDocumentPage)->Picture().size(), QSize(40, 20));
+    QTest::mouseRelease(w.form.Image1.at(Button::ExitDocumentPage), Qt::LeftButton, {},
+                        QPoint(-5, -5));
 }
 
 TEST(PictureButtons, MissingPressedLookIsReportedAndTheButtonKeepsItsPicture)
 {
     LoadedWindow w;
     QFile::remove(w.folder.Path("CacheBottoni/buttonvoid.jpg"));
-    const QImage own = w.form.Image1.at(21)->Picture();
+    const QImage own = w.form.Image1.at(Button::IdentityCard)->Picture();
     SeenMessage seen;
     AcceptNextMessage(&seen);
-    QTest::mousePress(w.form.Image1.at(21), Qt::LeftButton);
+    QTest::mousePress(w.form.Image1.at(Button::IdentityCard), Qt::LeftButton);
     EXPECT_TRUE(seen.shown);
     EXPECT_EQ(seen.title, "53");
     EXPECT_TRUE(seen.text.contains("buttonvoid.jpg")) << seen.text.toStdString();
     EXPECT_EQ(seen.icon, QMessageBox::Warning);
     EXPECT_EQ(seen.buttonCount, 1);
-    EXPECT_EQ(w.form.Image1.at(21)->Picture(), own);
+    EXPECT_EQ(w.form.Image1.at(Button::IdentityCard)->Picture(), own);
 }
 
 TEST(PictureButtons, MissingButtonPictureFailsTheLoadNamingTheFile)

@@ -16,6 +16,7 @@
 #include <gtest/gtest.h>
 
 #include "AppFolder.h"
+#include "ButtonIndex.h"
 #include "FrmMain.h"
 #include "ImageEdit.h"
 #include "ModalDriver.h"
@@ -66,7 +67,7 @@ TEST(Italian, TheOpenDialogSpeaksItalianAndKeepsItsTitle)
         buttons = ButtonTexts(modal);
         static_cast<QDialog*>(modal)->reject();
     });
-    s.form.Image1_Click(6);
+    s.form.Image1_Click(Button::Open);
     EXPECT_EQ(title, "Carica Immagine");
     EXPECT_EQ(buttons, QStringList({"Apri", "Annulla"}));
     EXPECT_EQ(lookIn, "Cerca in:");
@@ -106,7 +107,7 @@ TEST(Italian, ErrorBoxesDescribeTheFaultInItalianUnderTheirNumber)
         {"tone step before any selection",
          [&](Session& s, SeenMessage& seen) {
              s.Open(s.Write("p.jpg", good));
-             seen = s.Click(4);
+             seen = s.Click(Button::BrightnessUp);
              return QStringLiteral("Indice non compreso nell'intervallo");
          },
          "9"},
@@ -114,7 +115,7 @@ TEST(Italian, ErrorBoxesDescribeTheFaultInItalianUnderTheirNumber)
          [&](Session& s, SeenMessage& seen) {
              s.Open(s.Write("p.jpg", good));
              QDir(s.folder.Root()).mkdir("FotoAppoggio.bmp");
-             seen = s.Click(13);
+             seen = s.Click(Button::Ok);
              return QStringLiteral("Impossibile scrivere %1: al suo posto c'è una cartella.")
                  .arg(s.folder.Path("FotoAppoggio.bmp"));
          },
@@ -123,7 +124,7 @@ TEST(Italian, ErrorBoxesDescribeTheFaultInItalianUnderTheirNumber)
          [&](Session& s, SeenMessage& seen) {
              s.Open(s.Write("p.jpg", good));
              QFile::remove(s.folder.Path("TaglioPP.jpg"));
-             seen = s.Click(13);
+             seen = s.Click(Button::Ok);
              return QStringLiteral("File non trovato: %1").arg(s.folder.Path("TaglioPP.jpg"));
          },
          "53"},
@@ -155,7 +156,7 @@ TEST(Italian, AFullDiskIsReportedAsSuch)
     filler.open(QIODevice::WriteOnly);
     while (filler.write(QByteArray(1024, 'x')) > 0 && filler.flush()) { }
     filler.close();
-    const SeenMessage seen = s.Click(13);
+    const SeenMessage seen = s.Click(Button::Ok);
     QProcess::execute("umount", {s.folder.Root()});
     EXPECT_EQ(seen.title, "75");
     EXPECT_EQ(seen.text,

@@ -12,6 +12,7 @@
 
 #include "AdjustTone.h"
 #include "AppFolder.h"
+#include "ButtonIndex.h"
 #include "CapturePixels.h"
 #include "CommonDialog.h"
 #include "FrmMain.h"
@@ -51,7 +52,7 @@ struct PhotoPage
 {
     TemporaryApplicationFolder folder;
     FrmMain form;
-    PhotoPage(int16_t document = 20)
+    PhotoPage(int16_t document = Button::Passport)
     {
         form.Form_Load();
         form.show();
@@ -67,7 +68,7 @@ struct PhotoPage
             dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))->setText(path);
             static_cast<QDialog*>(dialog)->accept();
         });
-        form.Image1_Click(6);
+        form.Image1_Click(Button::Open);
     }
 
     QString SavePhoto(const QString& name, const QImage& photo)
@@ -112,7 +113,7 @@ TEST(OpenPhoto, ShowsTheDialogWithItsSettingsAndListsOnlyJpgNames)
             listed << view->model()->index(row, 0, view->rootIndex()).data().toString();
         dialog->reject();
     });
-    page.form.Image1_Click(6);
+    page.form.Image1_Click(Button::Open);
     EXPECT_EQ(title, "Carica Immagine");
     EXPECT_EQ(page.form.CommonDialog1->Flags, 5120);
     EXPECT_EQ(directory, QDir(page.folder.Root()).absolutePath());
@@ -191,7 +192,7 @@ TEST(OpenPhoto, CancelKeepsThePhotoAndLaysThePageOutAgain)
     page.form.ImgEdit1->SelectRect(50, 60, 70, 80);
     page.form.Brightness = 4;
     WhenModal([](QWidget* modal) { static_cast<QDialog*>(modal)->reject(); });
-    page.form.Image1_Click(6);
+    page.form.Image1_Click(Button::Open);
     EXPECT_TRUE(page.form.ImgEdit1->HasImage());
     EXPECT_EQ(page.form.PhotoPath, path);
     EXPECT_EQ(page.form.ChosenFile, "");
@@ -206,7 +207,7 @@ TEST(OpenPhoto, CancelKeepsThePhotoAndLaysThePageOutAgain)
     page.form.ZoomPercent = 321;
     WhenModal([](QWidget* modal) { static_cast<QDialog*>(modal)->reject(); });
     page.form.Brightness = 5;
-    page.form.Image1_Click(6);
+    page.form.Image1_Click(Button::Open);
     EXPECT_EQ(page.form.ZoomPercent, 321);
     EXPECT_EQ(page.form.ChosenFile, "");
     EXPECT_EQ(page.form.LblLuminosita->text(), "+4");
@@ -230,7 +231,7 @@ TEST(OpenPhoto, UnreadablePhotoIsReportedAndThePreviousOneStays)
             ->setText(broken.fileName());
         static_cast<QDialog*>(modal)->accept();
     });
-    page.form.Image1_Click(6);
+    page.form.Image1_Click(Button::Open);
     EXPECT_TRUE(seen.shown);
     EXPECT_EQ(seen.title, "481");
     EXPECT_TRUE(seen.text.contains("rotta.jpg"));
@@ -248,7 +249,10 @@ TEST(Zoom, StepsOnePointAndWrapsAtBothEnds)
         int16_t from;
         int16_t button;
         int16_t to;
-    } cases[] = {{6500, 1, 2}, {2, 2, 6500}, {100, 2, 99}, {100, 1, 101}};
+    } cases[] = {{6500, Button::ZoomIn, 2},
+                 {2, Button::ZoomOut, 6500},
+                 {100, Button::ZoomOut, 99},
+                 {100, Button::ZoomIn, 101}};
     for (const auto& c : cases) {
         page.form.ZoomPercent = c.from;
         page.form.Image1_Click(c.button);
@@ -266,7 +270,7 @@ TEST(PhotoPage, IsLaidOutFromTheWindowSize)
     EXPECT_EQ(photo.Top, 1720);
     EXPECT_EQ(photo.Width, 4400);
     EXPECT_NEAR(photo.Height, 3057.78, 0.005);
-    EXPECT_EQ(page.form.PlaceOf(page.form.Image1.at(13)).Top, 5653);
+    EXPECT_EQ(page.form.PlaceOf(page.form.Image1.at(Button::Ok)).Top, 5653);
     EXPECT_EQ(page.form.PlaceOf(page.form.Label1), (TwipsRect {6000, 960, 1545, 300}));
     // No selection yet: the preview keeps its design size, centred in its frame.
     const TwipsRect preview = page.form.PlaceOf(page.form.ImgAnteprima);
@@ -358,7 +362,7 @@ TEST(Ok, SavesThePreviewShowsThePhotoAgainAndMovesOn)
     const QImage photo = Photo(300, 400);
     page.form.PhotoPath = page.ShowLossless(photo, 106, 138);
     page.form.ImgEdit1_SelectionDrawn(20, 30, 106, 138);
-    page.form.Image1_Click(13);
+    page.form.Image1_Click(Button::Ok);
     const QImage saved(page.folder.Path("FotoAppoggio.bmp"));
     ASSERT_FALSE(saved.isNull());
     EXPECT_EQ(saved.convertToFormat(QImage::Format_RGB32),
@@ -373,7 +377,7 @@ TEST(Ok, WithoutASelectionStillSavesAndMovesOn)
 {
     PhotoPage page;
     page.Open(page.SavePhoto("p.jpg", Photo(300, 400)));
-    page.form.Image1_Click(13);
+    page.form.Image1_Click(Button::Ok);
     EXPECT_TRUE(QFile::exists(page.folder.Path("FotoAppoggio.bmp")));
     EXPECT_EQ(page.form.CurrentPage, 2);
 }
@@ -382,7 +386,7 @@ TEST(SheetPage, EveryResizeComposesTheSheetAgain)
 {
     PhotoPage page;
     page.Open(page.SavePhoto("p.jpg", Photo(600, 800)));
-    page.form.Image1_Click(13);
+    page.form.Image1_Click(Button::Ok);
     ASSERT_EQ(page.form.CurrentPage, 2);
     const QString sheet = page.folder.Path("Passaporto.jpg");
     ASSERT_TRUE(QFile::exists(sheet));
@@ -406,7 +410,7 @@ TEST(SheetPage, EveryResizeComposesTheSheetAgain)
     EXPECT_TRUE(QFile::exists(sheet));
 
     // Back on the photo page nothing is composed.
-    page.form.Image1_Click(19);
+    page.form.Image1_Click(Button::BackToPhotoPage);
     QFile::remove(sheet);
     page.form.resize(733, 573);
     QCoreApplication::processEvents();
@@ -422,16 +426,16 @@ TEST(ToneButtons, StepWithWrapAroundAndRedrawThePreviewFromTheCapture)
     f.ImgEdit1_SelectionDrawn(10, 10, 40, 40);
 
     f.Brightness = 100;
-    f.Image1_Click(4);
+    f.Image1_Click(Button::BrightnessUp);
     EXPECT_EQ(f.Brightness, -100);
     EXPECT_EQ(f.LblLuminosita->text(), "-100");
     f.Contrast = -100;
-    f.Image1_Click(5);
+    f.Image1_Click(Button::ContrastDown);
     EXPECT_EQ(f.Contrast, 100);
     EXPECT_EQ(f.LblContrasto->text(), "+100");
-    f.Image1_Click(3);
+    f.Image1_Click(Button::BrightnessDown);
     EXPECT_EQ(f.Brightness, 100);
-    f.Image1_Click(0);
+    f.Image1_Click(Button::ContrastUp);
     EXPECT_EQ(f.Contrast, -100);
 
     // Every preview pixel is the captured colour with the current steps applied once.
@@ -451,7 +455,7 @@ TEST(ToneButtons, StepBeforeAnyCaptureIsReportedWithTheValueAlreadyStepped)
     PhotoPage page;
     page.Open(page.SavePhoto("p.jpg", Photo(300, 400)));
     MessageWatch seen;
-    page.form.Image1_Click(4);
+    page.form.Image1_Click(Button::BrightnessUp);
     EXPECT_TRUE(seen.shown);
     EXPECT_EQ(seen.title, "9");
     EXPECT_EQ(page.form.Brightness, 1);
@@ -465,16 +469,16 @@ TEST(Ok, AskForANewSelectionWhenThePreviewHasAnotherDocumentsProportions)
     page.Open(path);
     FrmMain& f = page.form;
     f.ImgEdit1_SelectionDrawn(300, 300, 400, 520);
-    f.Image1_Click(13);
+    f.Image1_Click(Button::Ok);
     ASSERT_EQ(f.CurrentPage, 2);
     ASSERT_TRUE(QFile::exists(page.folder.Path("Passaporto.jpg")));
 
     // Back to choose the identity card: the preview still has the passport's proportions.
-    f.Image1_Click(19);
-    f.Image1_Click(10);
-    f.Image1_Click(21);
+    f.Image1_Click(Button::BackToPhotoPage);
+    f.Image1_Click(Button::BackToDocumentPage);
+    f.Image1_Click(Button::IdentityCard);
     MessageWatch seen;
-    f.Image1_Click(13);
+    f.Image1_Click(Button::Ok);
     EXPECT_TRUE(seen.shown);
     EXPECT_EQ(seen.title, "ERRORE");
     EXPECT_TRUE(seen.text.contains("proporzioni"));
@@ -483,7 +487,7 @@ TEST(Ok, AskForANewSelectionWhenThePreviewHasAnotherDocumentsProportions)
 
     // A new drag gives the identity card's proportions and the sheet is made.
     f.ImgEdit1_SelectionDrawn(300, 300, 400, 450);
-    f.Image1_Click(13);
+    f.Image1_Click(Button::Ok);
     EXPECT_EQ(f.CurrentPage, 2);
     EXPECT_TRUE(QFile::exists(page.folder.Path("CartaIdentita.jpg")));
 }
@@ -508,17 +512,17 @@ TEST(Ok, BackFromTheSheetThePreviewIsStillTheUsersSelection)
     FrmMain& f = page.form;
     f.PhotoPath = page.ShowLossless(photo, 106, 138);
     f.ImgEdit1_SelectionDrawn(100, 100, 212, 276);
-    f.Image1_Click(13);
+    f.Image1_Click(Button::Ok);
     ASSERT_EQ(f.CurrentPage, 2);
 
     // A tone step after coming back redraws the whole selection, and OK accepts it again.
-    f.Image1_Click(19);
-    f.Image1_Click(4);
+    f.Image1_Click(Button::BackToPhotoPage);
+    f.Image1_Click(Button::BrightnessUp);
     EXPECT_EQ(f.PictAnteprima->Picture().size(), QSize(212, 276));
     const QRgb source = photo.pixel(100 + 200, 100 + 250);
     EXPECT_EQ(f.PictAnteprima->Picture().pixel(200, 250),
               AdjustPixel(qRed(source), qGreen(source), qBlue(source), 1, 0));
-    f.Image1_Click(13);
+    f.Image1_Click(Button::Ok);
     EXPECT_EQ(f.CurrentPage, 2);
     EXPECT_EQ(QImage(page.folder.Path("FotoAppoggio.bmp")).size(), QSize(212, 276));
 }
@@ -529,15 +533,16 @@ TEST(PhotoPage, PhotoZoomAndToneSurviveGoingBackAndChoosingAnotherDocument)
     FrmMain& f = page.form;
     f.PhotoPath = page.ShowLossless(Photo(600, 800), 106, 138);
     f.ImgEdit1_SelectionDrawn(100, 100, 212, 276);
-    for (int16_t step : {4, 4, 4, 5, 1, 1})
+    for (int16_t step : {Button::BrightnessUp, Button::BrightnessUp, Button::BrightnessUp,
+                         Button::ContrastDown, Button::ZoomIn, Button::ZoomIn})
         f.Image1_Click(step);
     ASSERT_EQ(f.Brightness, 3);
     ASSERT_EQ(f.Contrast, -1);
     const int16_t zoom = f.ZoomPercent;
     const float shownZoom = f.ImgEdit1->ViewZoom();
 
-    f.Image1_Click(10);
-    f.Image1_Click(21);
+    f.Image1_Click(Button::BackToDocumentPage);
+    f.Image1_Click(Button::IdentityCard);
     EXPECT_EQ(f.CurrentPage, 1);
     EXPECT_EQ(f.Brightness, 3);
     EXPECT_EQ(f.Contrast, -1);

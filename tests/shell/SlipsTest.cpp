@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include "AppFolder.h"
+#include "ButtonIndex.h"
 #include "FrmMain.h"
 #include "ImageControl.h"
 #include "ImageEdit.h"
@@ -63,7 +64,7 @@ struct Window
     // A passport photo shown on page 1 as an open would leave it.
     void ShowPhoto(int width = 400, int height = 500)
     {
-        form.Image1_Click(20);
+        form.Image1_Click(Button::Passport);
         QImage photo(width, height, QImage::Format_RGB32);
         photo.fill(QColor(200, 170, 150));
         form.PhotoPath = folder.Path("ritratto.bmp");
@@ -102,30 +103,32 @@ TEST(Slips, AFailedSheetLeavesItsPageWithButtonsAndNoStaleSheet)
 {
     Window w;
     w.ShowPhoto();
-    w.form.Image1_Click(13);
+    w.form.Image1_Click(Button::Ok);
     ASSERT_TRUE(w.form.ImgEditFotoGruppo->HasImage());
 
     // Back, the template gone, OK again: the error once, then the sheet page with its buttons and
     // no sheet that STAMPA could print.
-    w.form.Image1_Click(19);
+    w.form.Image1_Click(Button::BackToPhotoPage);
     QFile::remove(w.folder.Path("TaglioPP.jpg"));
     {
         MessageCounter boxes;
-        w.form.Image1_Click(13);
+        w.form.Image1_Click(Button::Ok);
         EXPECT_EQ(boxes.titles, QStringList {"53"});
     }
     EXPECT_EQ(w.form.CurrentPage, 2);
-    EXPECT_TRUE(w.PageShownWithButtons(2, {16, 19, 18}));
+    EXPECT_TRUE(
+        w.PageShownWithButtons(2, {Button::Print, Button::BackToPhotoPage, Button::ExitSheetPage}));
     EXPECT_FALSE(w.form.ImgEditFotoGruppo->HasImage());
-    w.form.Image1_Click(19);
-    EXPECT_TRUE(w.PageShownWithButtons(1, {6, 13, 10, 17}));
+    w.form.Image1_Click(Button::BackToPhotoPage);
+    EXPECT_TRUE(w.PageShownWithButtons(
+        1, {Button::Open, Button::Ok, Button::BackToDocumentPage, Button::ExitPhotoPage}));
 }
 
 TEST(Slips, AResizeBurstOverABrokenWorkingFileShowsOneMessage)
 {
     Window w;
     w.ShowPhoto();
-    w.form.Image1_Click(13);
+    w.form.Image1_Click(Button::Ok);
     ASSERT_TRUE(w.form.ImgEditFotoGruppo->HasImage());
     QFile bmp(w.folder.Path("FotoAppoggio.bmp"));
     ASSERT_TRUE(bmp.open(QIODevice::WriteOnly | QIODevice::Truncate));
@@ -137,14 +140,15 @@ TEST(Slips, AResizeBurstOverABrokenWorkingFileShowsOneMessage)
         QTimer::singleShot(0, &w.form, [&w, i] { w.form.resize(733 + 10 * i, 573 + 5 * i); });
     QTest::qWait(400);
     EXPECT_EQ(boxes.titles, QStringList {"481"});
-    EXPECT_TRUE(w.PageShownWithButtons(2, {16, 19, 18}));
+    EXPECT_TRUE(
+        w.PageShownWithButtons(2, {Button::Print, Button::BackToPhotoPage, Button::ExitSheetPage}));
     EXPECT_FALSE(w.form.ImgEditFotoGruppo->HasImage());
 }
 
 TEST(Slips, APhotoWithoutProportionsLeavesThePhotoPageUsable)
 {
     Window w;
-    w.form.Image1_Click(20);
+    w.form.Image1_Click(Button::Passport);
     // Two pixels across at 600 dpi: its width base rounds to 0, and the layout divides by it.
     QImage narrow(2, 200, QImage::Format_RGB32);
     narrow.fill(Qt::gray);
@@ -158,32 +162,35 @@ TEST(Slips, APhotoWithoutProportionsLeavesThePhotoPageUsable)
         modal->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))->setText(path);
         static_cast<QDialog*>(modal)->accept();
     });
-    w.form.Image1_Click(6);
+    w.form.Image1_Click(Button::Open);
     QTest::qWait(100);
     EXPECT_EQ(boxes.titles, QStringList {"11"});
-    EXPECT_TRUE(w.PageShownWithButtons(1, {6, 10, 17}));
-    w.form.Image1_Click(10);
-    EXPECT_TRUE(w.PageShownWithButtons(0, {20, 21, 22, 9}));
+    EXPECT_TRUE(w.PageShownWithButtons(
+        1, {Button::Open, Button::BackToDocumentPage, Button::ExitPhotoPage}));
+    w.form.Image1_Click(Button::BackToDocumentPage);
+    EXPECT_TRUE(w.PageShownWithButtons(0,
+                                       {Button::Passport, Button::IdentityCard,
+                                        Button::DrivingLicence, Button::ExitDocumentPage}));
 }
 
 TEST(Slips, ADoubleClickThatChangesPageDoesNotActOnTheNextPage)
 {
     Window w;
-    w.form.Image1_Click(20);
+    w.form.Image1_Click(Button::Passport);
     QWindow* window = w.form.windowHandle();
     ASSERT_NE(window, nullptr);
     QSignalSpy ended(&w.form, &FrmMain::ProgramEnded);
 
     // Page 1's INDIETRO stands where page 0's ESCI does.
-    const QPoint back = w.CentreOf(10);
-    w.form.Image1_Click(10);
-    ASSERT_TRUE(w.form.Image1.at(9)->geometry().contains(back));
-    w.form.Image1_Click(20);
+    const QPoint back = w.CentreOf(Button::BackToDocumentPage);
+    w.form.Image1_Click(Button::BackToDocumentPage);
+    ASSERT_TRUE(w.form.Image1.at(Button::ExitDocumentPage)->geometry().contains(back));
+    w.form.Image1_Click(Button::Passport);
 
     QTest::mouseDClick(window, Qt::LeftButton, {}, back);
     EXPECT_EQ(w.form.CurrentPage, 0);
     EXPECT_EQ(ended.count(), 0);
-    EXPECT_EQ(w.form.Image1.at(9)->Picture(), w.OwnPicture("esci.jpg"));
+    EXPECT_EQ(w.form.Image1.at(Button::ExitDocumentPage)->Picture(), w.OwnPicture("esci.jpg"));
 
     // A deliberate click after the double-click interval acts as always.
     QTest::mouseClick(window, Qt::LeftButton, {}, back);
@@ -197,9 +204,9 @@ TEST(Slips, QuickClicksOnOneButtonEachCount)
     QWindow* window = w.form.windowHandle();
     w.form.ImgEdit1_SelectionDrawn(10, 10, 100, 130);
     const int16_t zoom = w.form.ZoomPercent;
-    QTest::mouseDClick(window, Qt::LeftButton, {}, w.CentreOf(1));
+    QTest::mouseDClick(window, Qt::LeftButton, {}, w.CentreOf(Button::ZoomIn));
     EXPECT_EQ(w.form.ZoomPercent, zoom + 2);
-    QTest::mouseDClick(window, Qt::LeftButton, {}, w.CentreOf(4));
+    QTest::mouseDClick(window, Qt::LeftButton, {}, w.CentreOf(Button::BrightnessUp));
     EXPECT_EQ(w.form.Brightness, 2);
     EXPECT_EQ(w.form.LblLuminosita->text(), "+2");
 }
@@ -207,25 +214,25 @@ TEST(Slips, QuickClicksOnOneButtonEachCount)
 TEST(Slips, AChordOfMouseButtonsGivesEveryButtonItsPictureBack)
 {
     Window w;
-    w.form.Image1_Click(20);
+    w.form.Image1_Click(Button::Passport);
     QWindow* window = w.form.windowHandle();
-    const QPoint zoomIn = w.CentreOf(1);
+    const QPoint zoomIn = w.CentreOf(Button::ZoomIn);
     const QImage own = w.OwnPicture("ZoomUp.jpg");
     const QImage pressed = w.OwnPicture("buttonvoid.jpg");
 
     QTest::mousePress(window, Qt::LeftButton, {}, zoomIn);
-    EXPECT_EQ(w.form.Image1.at(1)->Picture(), pressed);
+    EXPECT_EQ(w.form.Image1.at(Button::ZoomIn)->Picture(), pressed);
     QTest::mousePress(window, Qt::RightButton, {}, zoomIn);
     QTest::mouseRelease(window, Qt::RightButton, {}, zoomIn);
     // The left button is still down: still pressed.
-    EXPECT_EQ(w.form.Image1.at(1)->Picture(), pressed);
+    EXPECT_EQ(w.form.Image1.at(Button::ZoomIn)->Picture(), pressed);
     QTest::mouseRelease(window, Qt::LeftButton, {}, QPoint(2, 2));
-    EXPECT_EQ(w.form.Image1.at(1)->Picture(), own);
+    EXPECT_EQ(w.form.Image1.at(Button::ZoomIn)->Picture(), own);
 
     // And the slot holds the button's own picture for the next press.
     QTest::mousePress(window, Qt::LeftButton, {}, zoomIn);
     QTest::mouseRelease(window, Qt::LeftButton, {}, QPoint(2, 2));
-    EXPECT_EQ(w.form.Image1.at(1)->Picture(), own);
+    EXPECT_EQ(w.form.Image1.at(Button::ZoomIn)->Picture(), own);
 }
 
 TEST(Slips, ASelectionAcrossThePhotosEdgeStaysInsideInItsProportions)
@@ -251,7 +258,7 @@ TEST(Slips, ASelectionAcrossThePhotosEdgeStaysInsideInItsProportions)
 
     // OK takes it without asking for a new selection.
     MessageCounter boxes;
-    f.Image1_Click(13);
+    f.Image1_Click(Button::Ok);
     EXPECT_TRUE(boxes.titles.isEmpty());
     EXPECT_EQ(f.CurrentPage, 2);
 }
@@ -293,15 +300,15 @@ TEST(Slips, TheWindowOpensCentredAndKeepsALegibleMinimum)
         + QFontMetrics(zoom->font()).tightBoundingRect(zoom->text()).top();
     EXPECT_GT(digitsTop, titleBaseline);
     const QRect window = w.form.rect();
-    for (int16_t document : {20, 21, 22}) {
-        w.form.Image1_Click(10);
+    for (int16_t document : {Button::Passport, Button::IdentityCard, Button::DrivingLicence}) {
+        w.form.Image1_Click(Button::BackToDocumentPage);
         EXPECT_TRUE(window.contains(w.form.LblSeleziona->geometry()));
         w.form.Image1_Click(document);
         EXPECT_TRUE(window.contains(w.form.LblApriFoto->geometry()));
-        w.form.Image1_Click(13);
+        w.form.Image1_Click(Button::Ok);
         EXPECT_TRUE(window.contains(w.form.LblFoto->geometry()))
             << w.form.LblFoto->text().toStdString();
-        w.form.Image1_Click(19);
+        w.form.Image1_Click(Button::BackToPhotoPage);
     }
 }
 

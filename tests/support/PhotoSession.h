@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include "AppFolder.h"
+#include "ButtonIndex.h"
 #include "FrmMain.h"
 #include "ImageEdit.h"
 #include "ModalDriver.h"
@@ -23,7 +24,7 @@ struct PhotoSession
     {
         form.Form_Load();
         form.show();
-        form.Image1_Click(20);
+        form.Image1_Click(Button::Passport);
     }
 
     // Opens a file through the real dialog; returns the message box it caused, if any.
@@ -35,7 +36,7 @@ struct PhotoSession
             modal->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))->setText(path);
             static_cast<QDialog*>(modal)->accept();
         });
-        form.Image1_Click(6);
+        form.Image1_Click(Button::Open);
         return seen ? SeenMessage(*seen) : SeenMessage();
     }
 
@@ -52,7 +53,7 @@ struct PhotoSession
     {
         const int w = form.ImgEdit1->ImagePixelWidth(), h = form.ImgEdit1->ImagePixelHeight();
         form.ImgEdit1_SelectionDrawn(w / 4, h / 4, w / 3, h / 3);
-        form.Image1_Click(13);
+        form.Image1_Click(Button::Ok);
     }
 
     // A file of the given bytes in the application folder; its full path.
