@@ -169,4 +169,13 @@ TEST(BadInput, CopiesThatDoNotFitTheTemplateAreWarnedAboutAndNoSheetIsWritten)
     EXPECT_EQ(s.form.CurrentPage, 2);
     EXPECT_FALSE(QFile::exists(s.folder.Path("Passaporto.jpg")));
     EXPECT_EQ(s.form.ImgEditFotoGruppo->ImagePixelWidth(), 421); // the bare template on show
+
+    // Every resize composes again, so it warns again.
+    for (const QSize size : {QSize(800, 600), QSize(733, 573)}) {
+        MessageWatch again;
+        s.form.resize(size);
+        QCoreApplication::processEvents();
+        EXPECT_EQ(again.text, "Attenzione, le foto non ci stanno!") << size.width();
+    }
+    EXPECT_FALSE(QFile::exists(s.folder.Path("Passaporto.jpg")));
 }

@@ -249,10 +249,9 @@ TEST(Zoom, StepsOnePointAndWrapsAtBothEnds)
         int16_t from;
         int16_t button;
         int16_t to;
-    } cases[] = {{6500, Button::ZoomIn, 2},
-                 {2, Button::ZoomOut, 6500},
-                 {100, Button::ZoomOut, 99},
-                 {100, Button::ZoomIn, 101}};
+    } cases[]
+        = {{6500, Button::ZoomIn, 2}, {2, Button::ZoomOut, 6500}, {6499, Button::ZoomIn, 6500},
+           {3, Button::ZoomOut, 2},   {100, Button::ZoomOut, 99}, {100, Button::ZoomIn, 101}};
     for (const auto& c : cases) {
         page.form.ZoomPercent = c.from;
         page.form.Image1_Click(c.button);
@@ -292,6 +291,19 @@ TEST(Selection, IsForcedToTheDocumentsProportions)
     EXPECT_EQ(f.SelectionHeight, 301);
     EXPECT_EQ(f.ImgEdit1->Selection(), QRect(10, 20, 231, 301));
     EXPECT_EQ(f.PictAnteprima->Picture().size(), QSize(231, 301));
+
+    // The other side is rounded, not cut: 106 / 138 x 302 = 231.97, and for a landscape document
+    // 100 / 200 x 251 = 125.5, which goes to the even 126.
+    f.ImgEdit1_SelectionDrawn(10, 20, 300, 302);
+    EXPECT_EQ(f.SelectionWidth, 232);
+    f.Globals.DefaultSelectionWidth = 200;
+    f.Globals.DefaultSelectionHeight = 100;
+    f.ImgEdit1_SelectionDrawn(10, 20, 251, 40);
+    EXPECT_EQ(f.SelectionWidth, 251);
+    EXPECT_EQ(f.SelectionHeight, 126);
+    f.Globals.DefaultSelectionWidth = 106;
+    f.Globals.DefaultSelectionHeight = 138;
+    f.ImgEdit1_SelectionDrawn(10, 20, 300, 301);
 
     // The control reporting the rectangle just set goes straight to the capture.
     f.ImgEdit1->SelectRect(5, 5, 50, 50);
@@ -415,6 +427,28 @@ TEST(SheetPage, EveryResizeComposesTheSheetAgain)
     page.form.resize(733, 573);
     QCoreApplication::processEvents();
     EXPECT_FALSE(QFile::exists(sheet));
+
+    // After another document the title is still centred for the caption it had before, which is
+    // assigned only after the title is placed; the next resize centres it for its own caption.
+    const auto centred = [&page] {
+        const TwipsRect title = page.form.PlaceOf(page.form.LblFoto);
+        const float width = page.form.LblFoto->sizeHint().width() * TwipsPerPixel;
+        return std::abs(2 * title.Left + width - page.form.WidthTwips()) <= 2 * TwipsPerPixel;
+    };
+    page.form.Image1_Click(Button::Ok);
+    ASSERT_TRUE(centred());
+    const float passportLeft = page.form.PlaceOf(page.form.LblFoto).Left;
+    page.form.Image1_Click(Button::BackToPhotoPage);
+    page.form.Image1_Click(Button::BackToDocumentPage);
+    page.form.Image1_Click(Button::DrivingLicence);
+    page.form.ImgEdit1_SelectionDrawn(50, 50, 300, 200);
+    page.form.Image1_Click(Button::Ok);
+    ASSERT_EQ(page.form.LblFoto->text(), "FOTO DIMENSIONATE PER LA PATENTE");
+    EXPECT_EQ(page.form.PlaceOf(page.form.LblFoto).Left, passportLeft);
+    EXPECT_FALSE(centred());
+    page.form.resize(800, 600);
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(centred());
 }
 
 TEST(ToneButtons, StepWithWrapAroundAndRedrawThePreviewFromTheCapture)
@@ -436,6 +470,13 @@ TEST(ToneButtons, StepWithWrapAroundAndRedrawThePreviewFromTheCapture)
     f.Image1_Click(Button::BrightnessDown);
     EXPECT_EQ(f.Brightness, 100);
     f.Image1_Click(Button::ContrastUp);
+    EXPECT_EQ(f.Contrast, -100);
+    // The ends themselves are reached without wrapping.
+    f.Brightness = 99;
+    f.Image1_Click(Button::BrightnessUp);
+    EXPECT_EQ(f.Brightness, 100);
+    f.Contrast = -99;
+    f.Image1_Click(Button::ContrastDown);
     EXPECT_EQ(f.Contrast, -100);
 
     // Every preview pixel is the captured colour with the current steps applied once.
