@@ -1,6 +1,7 @@
 #include "ComposeSheet.h"
 
 #include <QCryptographicHash>
+#include <QDir>
 #include <QFile>
 #include <QImageReader>
 #include <gtest/gtest.h>
@@ -250,6 +251,26 @@ TEST(ComposeSheet, SavesNothingWhenTheCopiesDoNotFit)
     ASSERT_TRUE(narrow.save(c.folder.Path("TaglioPP.jpg"), "JPEG"));
     EXPECT_EQ(c.Compose(1, 8, 27, 35), SheetResult::Composed);
     EXPECT_TRUE(QFile::exists(c.folder.Path("Passaporto.jpg")));
+}
+
+TEST(ComposeSheet, ACopyCountOrKindOutsideTheTablePlacesOrSavesNothing)
+{
+    Composer c;
+    ASSERT_TRUE(SmoothPhoto(300, 400).save(c.folder.Path("FotoAppoggio.bmp"), "BMP"));
+    // Five copies have no grid: the template alone is saved as the sheet.
+    EXPECT_EQ(c.Compose(1, 5, 27, 35), SheetResult::Composed);
+    const QImage saved(c.folder.Path("Passaporto.jpg"));
+    const QImage bare(c.folder.Path("TaglioPP.jpg"));
+    ASSERT_EQ(saved.size(), bare.size());
+    for (const QPoint at : {QPoint(35 + 53, 41 + 69), QPoint(300, 200), QPoint(35, 41)})
+        EXPECT_LE(Distance(saved.pixel(at), bare.pixel(at)), 12) << at.x() << "," << at.y();
+
+    // A kind outside 1..3 names no template and no sheet file.
+    for (const int16_t kind : {0, 4})
+        EXPECT_EQ(c.Compose(kind, 8, 27, 35), SheetResult::Composed) << kind;
+    const QStringList sheets = QDir(c.folder.Root()).entryList({QStringLiteral("*.jpg")});
+    EXPECT_EQ(sheets,
+              QStringList({"Passaporto.jpg", "TaglioCI.jpg", "TaglioPA.jpg", "TaglioPP.jpg"}));
 }
 
 TEST(ComposeSheet, FailedResamplingKeepsTheOldSheetAndShowsNoStaleOne)
