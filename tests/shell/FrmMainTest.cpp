@@ -226,6 +226,23 @@ TEST(PictureButtons, ShowTheirFilesAndThePressedLook)
         EXPECT_EQ(w.form.Image1.at(index)->Picture(),
                   LoadPicture(w.folder.Path(QStringLiteral("CacheBottoni/") + file)))
             << index;
+    // Stretched to the button whatever its proportions: in a wider window the picture's parts,
+    // compared as block averages, fill the button edge to edge.
+    w.form.resize(1200, 573);
+    QCoreApplication::processEvents();
+    ImageControl* passport = w.form.Image1.at(Button::Passport);
+    const QImage drawn = passport->grab().toImage();
+    ASSERT_GT(double(drawn.width()) / drawn.height(), 1.3 * 332 / 86);
+    const auto blocks = [](const QImage& image) {
+        return image.convertToFormat(QImage::Format_RGB32)
+            .scaled(8, 2, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    };
+    const QImage want = blocks(passport->Picture()), got = blocks(drawn);
+    for (int y = 0; y < 2; ++y)
+        for (int x = 0; x < 8; ++x)
+            EXPECT_LE(std::abs(qGray(want.pixel(x, y)) - qGray(got.pixel(x, y))), 24)
+                << x << "," << y;
+
     // Each pair of opposite buttons has pictures of its own.
     for (const auto& [up, down] : {std::pair {Button::ZoomIn, Button::ZoomOut},
                                    {Button::BrightnessUp, Button::BrightnessDown},
