@@ -66,8 +66,10 @@ inline QByteArray WithBmpDensity(QByteArray bmp, int32_t pixelsPerMetre)
 
 // An EXIF block ("Exif\0\0" and a TIFF directory) with an orientation and a resolution in dots
 // per inch, as a camera writes them.
+// `dpi` is in the resolution unit `unit`: 2 inches, 3 centimetres, 1 none.
 inline QByteArray ExifBlock(std::optional<uint16_t> orientation, std::optional<uint32_t> dpi,
-                            QDataStream::ByteOrder order = QDataStream::BigEndian)
+                            QDataStream::ByteOrder order = QDataStream::BigEndian,
+                            uint16_t unit = 2)
 {
     QByteArray tiff;
     QDataStream out(&tiff, QIODevice::WriteOnly);
@@ -82,7 +84,7 @@ inline QByteArray ExifBlock(std::optional<uint16_t> orientation, std::optional<u
     if (dpi) {
         out << quint16(0x011A) << quint16(5) << quint32(1) << data;
         out << quint16(0x011B) << quint16(5) << quint32(1) << quint32(data + 8);
-        out << quint16(0x0128) << quint16(3) << quint32(1) << quint16(2) << quint16(0);
+        out << quint16(0x0128) << quint16(3) << quint32(1) << unit << quint16(0);
     }
     out << quint32(0);
     if (dpi)

@@ -58,6 +58,13 @@ INSTANTIATE_TEST_SUITE_P(
             "JfifBeforeExif",
             WithExif(WithJfifDensity(SmallJpeg(), 1, 300, 300), ExifBlock(std::nullopt, 72)), 300,
             300},
+        ResolutionCase {
+            "ExifDotsPerCentimetre",
+            WithExif(NoJfifDensity, ExifBlock(std::nullopt, 100, QDataStream::BigEndian, 3)), 254,
+            254},
+        ResolutionCase {
+            "ExifWithoutUnit",
+            WithExif(NoJfifDensity, ExifBlock(std::nullopt, 100, QDataStream::BigEndian, 1)), 0, 0},
         ResolutionCase {"ExifWithoutResolution", WithExif(NoJfifDensity, ExifBlock(6, {})), 0, 0},
         ResolutionCase {"Bmp100Dpi", BmpAt(3937), 3937 * 0.0254, 3937 * 0.0254},
         ResolutionCase {"BmpUnrecorded", BmpAt(0), 0, 0},
