@@ -444,6 +444,9 @@ TEST(SheetPage, EveryResizeComposesTheSheetAgain)
     page.form.ImgEdit1_SelectionDrawn(50, 50, 300, 200);
     page.form.Image1_Click(Button::Ok);
     ASSERT_EQ(page.form.LblFoto->text(), "FOTO DIMENSIONATE PER LA PATENTE");
+    EXPECT_TRUE(page.form.ImgPatente2->isVisibleTo(&page.form));
+    EXPECT_FALSE(page.form.ImgPassaporto2->isVisibleTo(&page.form));
+    EXPECT_FALSE(page.form.ImgCartaID2->isVisibleTo(&page.form));
     EXPECT_EQ(page.form.PlaceOf(page.form.LblFoto).Left, passportLeft);
     EXPECT_FALSE(centred());
     page.form.resize(800, 600);
