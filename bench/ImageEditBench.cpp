@@ -65,11 +65,11 @@ void BM_ShowImage(benchmark::State& state)
     for (auto _ : state) {
         edit.ClearImage();
         edit.SetImageSource(path);
-        edit.FitImage(3);
+        edit.FitImage(ImageEdit::FitOnShow);
         edit.ShowImage();
         edit.SetViewPercentX(100);
         edit.SetViewPercentY(100);
-        edit.FitImage(0);
+        edit.FitImage(ImageEdit::FitNow);
         benchmark::DoNotOptimize(edit.grab());
     }
     state.SetLabel(path.toStdString());

@@ -58,7 +58,7 @@ protected:
     {
         edit.SetImageSource(path);
         if (fit)
-            edit.FitImage(3);
+            edit.FitImage(ImageEdit::FitOnShow);
         edit.ShowImage();
     }
 
@@ -241,7 +241,7 @@ TEST_F(ImageEditTest, PictureHandedAsSourceLeavesTheFileToShow)
     edit.SetImageSource(FilledPicture(5, 5, Qt::red));
     EXPECT_EQ(edit.ImageSource(), path);
     edit.ClearImage();
-    edit.FitImage(3);
+    edit.FitImage(ImageEdit::FitOnShow);
     edit.ShowImage();
     EXPECT_EQ(edit.Image(), pattern);
 }
@@ -264,7 +264,7 @@ TEST_F(ImageEditTest, FitShowsTheWholePictureCentred)
 
     edit.SetViewZoom(100);
     EXPECT_FLOAT_EQ(edit.ViewZoom(), 100);
-    edit.FitImage(0);
+    edit.FitImage(ImageEdit::FitNow);
     EXPECT_FLOAT_EQ(edit.ViewZoom(), 50);
 }
 
@@ -303,6 +303,7 @@ TEST_F(ImageEditTest, ZoomAndScrollOutsideTheirRangesRaise5)
         ASSERT_TRUE(error) << percent;
         EXPECT_EQ(error->Number(), 5);
     }
+    // A fit mode the control does not offer.
     const auto error = ErrorOf([&] { edit.FitImage(1); });
     ASSERT_TRUE(error);
     EXPECT_EQ(error->Number(), 5);
@@ -469,11 +470,11 @@ TEST_F(ImageEditTest, CutMarksLandOnExactPixels)
 {
     ImageEdit sheet;
     Show(sheet, WriteBmp("template.bmp", FilledPicture(600, 400, Qt::white)));
-    sheet.SetMarkMode(2);
+    sheet.SetMarkMode(ImageEdit::MarksOn);
     sheet.SetMarkWidth(1);
     const QList<MarkLine> marks = PassportCutMarks(35, 41);
     DrawAll(sheet, marks);
-    sheet.FixMarks(0, 2);
+    sheet.FixMarks(ImageEdit::FixIntoImage, ImageEdit::MarksOn);
 
     const QImage& image = sheet.Image();
     int marked = 0;
@@ -496,11 +497,11 @@ TEST_F(ImageEditTest, MarksStayOverTheImageUntilFixed)
     ASSERT_TRUE(error) << "mark mode is off";
     EXPECT_EQ(error->Number(), 5);
 
-    sheet.SetMarkMode(2);
+    sheet.SetMarkMode(ImageEdit::MarksOn);
     sheet.SetMarkKind(0x0000FF);
     sheet.DrawMark(10, 10, 20, 0);
     EXPECT_EQ(sheet.Image(), white);
-    sheet.FixMarks(0, 2);
+    sheet.FixMarks(ImageEdit::FixIntoImage, ImageEdit::MarksOn);
     EXPECT_EQ(sheet.Image().pixel(10, 10), qRgb(255, 0, 0));
     EXPECT_EQ(sheet.Image().pixel(30, 10), qRgb(255, 0, 0));
     EXPECT_EQ(sheet.Image().pixel(31, 10), qRgb(255, 255, 255));
@@ -518,12 +519,12 @@ TEST_F(ImageEditTest, SavedJpegKeepsPastesAndMarksAndRecords100Dpi)
     sheet.SetSheetPrepareFlag(true);
     sheet.PasteAt(35, 41);
     sheet.EndPaste();
-    sheet.SetMarkMode(2);
+    sheet.SetMarkMode(ImageEdit::MarksOn);
     sheet.SetMarkWidth(1);
     const QList<MarkLine> marks = PassportCutMarks(200, 200);
     DrawAll(sheet, marks);
     const QString path = folder.filePath("Passaporto.jpg");
-    sheet.SaveImageAs(path, 6);
+    sheet.SaveImageAs(path, ImageEdit::JpegFile);
 
     const QByteArray saved = ReadFile(path);
     ASSERT_GT(saved.size(), 20);
@@ -553,7 +554,7 @@ TEST_F(ImageEditTest, SaveToAPathThatCannotBeWrittenRaises75)
     const QString noFolder = folder.filePath("missing/Patente.jpg");
     const QString aFolder = folder.path();
     for (const QString& path : {noFolder, aFolder}) {
-        const auto error = ErrorOf([&] { edit.SaveImageAs(path, 6); });
+        const auto error = ErrorOf([&] { edit.SaveImageAs(path, ImageEdit::JpegFile); });
         ASSERT_TRUE(error) << qPrintable(path);
         EXPECT_EQ(error->Number(), 75);
         EXPECT_TRUE(error->Description().contains(path)) << qPrintable(error->Description());

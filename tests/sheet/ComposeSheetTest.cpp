@@ -223,7 +223,7 @@ TEST(ComposeSheet, AnyChangeToTheSheetDropsItsFinePicture)
     ASSERT_TRUE(SmoothPhoto(300, 400).save(c.folder.Path("FotoAppoggio.bmp"), "BMP"));
     c.Compose(1, 8, 27, 35);
     ASSERT_FALSE(c.sheet->PrintPicture().isNull());
-    c.sheet->SetMarkMode(2);
+    c.sheet->SetMarkMode(ImageEdit::MarksOn);
     c.sheet->DrawMark(0, 0, 10, 0);
     EXPECT_TRUE(c.sheet->PrintPicture().isNull());
 
