@@ -53,6 +53,17 @@ inline QString PdfFolder()
     return out.replace(QLatin1String("${HOME}"), QDir::homePath());
 }
 
+// The completed jobs once no job is pending any more: a job an earlier test left behind is then
+// never taken for the one a test is about to print.
+inline QStringList JobsSoFar(int timeoutMs = 20000)
+{
+    QElapsedTimer clock;
+    clock.start();
+    while (!NoJobPending() && clock.elapsed() < timeoutMs)
+        QTest::qWait(100);
+    return CompletedJobs();
+}
+
 struct Landed
 {
     QString job; // empty when nothing came out in time

@@ -67,7 +67,7 @@ QString PaperName(const char* queue, const char* key)
 Landed PrintThroughTheButton(SheetPage& page, MessageBoxWatch& messages, const char* queue,
                              const char* paper)
 {
-    const QStringList before = CompletedJobs();
+    const QStringList before = JobsSoFar();
     ChoosePrinterAndPaper(QString::fromUtf8(queue), PaperName(queue, paper));
     page.form.Image1_Click(Button::Print);
     if (messages.seen.shown)
@@ -139,7 +139,7 @@ TEST(PhotoPaper, CopiesThatWouldBeCutAreRefusedNamingThePaperAndTheSizeTheyNeed)
     // Identity-card copies with their marks need 136.1 x 94.0 mm; 10 x 15 cm paper with margins
     // prints 93.5 mm across.
     SheetPage page(Button::IdentityCard, FlatPhoto);
-    const QStringList before = CompletedJobs();
+    const QStringList before = JobsSoFar();
     MessageBoxWatch messages;
     ChoosePrinterAndPaper(QStringLiteral("OrvellaFotoMargini"),
                           PaperName("OrvellaFotoMargini", "w283h425"));

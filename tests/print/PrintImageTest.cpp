@@ -48,7 +48,7 @@ TEST(PrintImage, PutsTheSheetAtTrueSizeInTheMiddleOfThePaperTurnedOnlyWhenItMust
     for (const auto& c : cases) {
         SCOPED_TRACE(QPageSize(c.paper).name().toStdString());
         BlackSheet sheet(c.paper);
-        const QStringList before = CompletedJobs();
+        const QStringList before = JobsSoFar();
         sheet.edit.PrintImage(1);
         CurrentPrinter().EndDoc();
         const Landed landed = WaitForJob(before);
@@ -74,7 +74,7 @@ TEST(PrintImage, PutsTheSheetAtTrueSizeInTheMiddleOfThePaperTurnedOnlyWhenItMust
 TEST(PrintImage, RefusesAPaperSmallerThanTheSheetAndPrintsNothing)
 {
     BlackSheet sheet(QPageSize::EnvelopeMonarch);
-    const QStringList before = CompletedJobs();
+    const QStringList before = JobsSoFar();
     const auto error = ErrorOf([&] { sheet.edit.PrintImage(1); });
     CurrentPrinter().EndDoc();
     ASSERT_TRUE(error);
@@ -91,7 +91,7 @@ TEST(PrintImage, RefusesAPaperSmallerThanTheSheetAndPrintsNothing)
 TEST(PrintImage, CollectsPagesUntilEndDocSendsThem)
 {
     BlackSheet sheet(QPageSize::A4);
-    const QStringList before = CompletedJobs();
+    const QStringList before = JobsSoFar();
     sheet.edit.PrintImage(1);
     sheet.edit.PrintImage(1);
     QTest::qWait(300);

@@ -3,6 +3,7 @@
 
 #include <QComboBox>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QPrintDialog>
 #include <QSpinBox>
 #include <gtest/gtest.h>
@@ -64,7 +65,7 @@ protected:
         MakeCurrentPrinter(QPrinterInfo::printerInfo(DefaultQueue));
         ASSERT_EQ(page.form.CurrentPage, 2);
         ASSERT_TRUE(page.form.ImgEditFotoGruppo->HasImage());
-        before = CompletedJobs();
+        before = JobsSoFar();
     }
 
     SheetPage page;
@@ -103,6 +104,9 @@ TEST_F(PrintSheet, PrintsTheSheetFileAtTrueSizeOnTheChosenQueueInTheChosenCopies
     RecordProperty("click_ms", int(clickMs));
     RecordProperty("landed_ms", int(landed.milliseconds));
     EXPECT_EQ(Queue(landed.job), SecondQueue);
+    // The job carries the sheet file's name, which the PDF printer writes into the file's name.
+    EXPECT_TRUE(QFileInfo(landed.pdf).fileName().startsWith(QLatin1String("FotoGruppo")))
+        << landed.pdf.toStdString();
 
     const PdfPages pages = Pages(landed.pdf);
     EXPECT_EQ(pages.count, 2);
