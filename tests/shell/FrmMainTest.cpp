@@ -261,6 +261,10 @@ TEST(PictureButtons, ShowTheirFilesAndThePressedLook)
         EXPECT_EQ(button->Picture(), own);
         EXPECT_EQ(w.form.CurrentPage, 0);
     }
+    // A right click on the button shows the pressed look and gives it back, and runs nothing.
+    QTest::mouseClick(button, Qt::RightButton);
+    EXPECT_EQ(button->Picture(), own);
+    EXPECT_EQ(w.form.CurrentPage, 0);
 }
 
 TEST(PictureButtons, PressedLookIsReadAnewAtEveryPress)
