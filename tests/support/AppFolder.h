@@ -8,6 +8,8 @@
 
 // A fresh application folder for one test: the pictures the built program reads, copied from the
 // build's application folder, and nothing else. The program's files go there until it is gone.
+// Its name has spaces and accents, as a user's folders often do, so every test runs the program's
+// file handling over such a path.
 class TemporaryApplicationFolder
 {
 public:
@@ -28,5 +30,5 @@ public:
     QString Root() const { return dir.path(); }
 
 private:
-    QTemporaryDir dir;
+    QTemporaryDir dir {QDir::tempPath() + QStringLiteral("/Programmi di Niccolò e Zoë-XXXXXX")};
 };
