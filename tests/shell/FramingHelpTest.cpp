@@ -3,38 +3,20 @@
 #include <QGuiApplication>
 #include <gtest/gtest.h>
 
-#include "AppFolder.h"
 #include "ButtonIndex.h"
 #include "FaceCheck.h"
 #include "FrmMain.h"
 #include "ImageControl.h"
 #include "ImageEdit.h"
+#include "PhotoSession.h"
 #include "PictureBox.h"
 #include "Portraits.h"
 
 namespace {
-struct PhotoPage
+struct PhotoPage : PhotoSession
 {
-    TemporaryApplicationFolder folder;
-    FrmMain form;
-    PhotoPage()
-    {
-        form.Form_Load();
-        form.show();
-        form.Image1_Click(Button::Passport);
-    }
-
     // Shows a photo from a lossless file, with the passport's default selection proportions.
-    void Show(const QImage& photo)
-    {
-        const QString path = folder.Path("p.bmp");
-        EXPECT_TRUE(photo.save(path, "BMP"));
-        form.PhotoPath = path;
-        form.ImgEdit1->SetImageSource(path);
-        form.ImgEdit1->ShowImage();
-        form.Globals.DefaultSelectionWidth = 106;
-        form.Globals.DefaultSelectionHeight = 138;
-    }
+    void Show(const QImage& photo) { form.PhotoPath = ShowLossless(photo, 106, 138); }
 
     void Drag(const QRect& rect)
     {

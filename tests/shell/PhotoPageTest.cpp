@@ -11,7 +11,6 @@
 #include <gtest/gtest.h>
 
 #include "AdjustTone.h"
-#include "AppFolder.h"
 #include "ButtonIndex.h"
 #include "CapturePixels.h"
 #include "CommonDialog.h"
@@ -19,6 +18,7 @@
 #include "ImageControl.h"
 #include "ImageEdit.h"
 #include "ModalDriver.h"
+#include "PhotoSession.h"
 #include "PictureBox.h"
 
 namespace {
@@ -48,46 +48,14 @@ QSize PhotoFittedAtAHalf(QSize viewport, int* evenZoom)
     return {};
 }
 
-struct PhotoPage
+struct PhotoPage : PhotoSession
 {
-    TemporaryApplicationFolder folder;
-    FrmMain form;
-    PhotoPage(int16_t document = Button::Passport)
-    {
-        form.Form_Load();
-        form.show();
-        form.Image1_Click(document);
-    }
-
-    // Opens a file through the real open dialog, typing its path as a person would.
-    void Open(const QString& path)
-    {
-        WhenModal([path](QWidget* modal) {
-            auto* dialog = qobject_cast<QFileDialog*>(modal);
-            ASSERT_NE(dialog, nullptr);
-            dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))->setText(path);
-            static_cast<QDialog*>(dialog)->accept();
-        });
-        form.Image1_Click(Button::Open);
-    }
+    using PhotoSession::PhotoSession;
 
     QString SavePhoto(const QString& name, const QImage& photo)
     {
         const QString path = folder.Path(name);
         EXPECT_TRUE(photo.save(path, "JPEG", 95));
-        return path;
-    }
-
-    // Shows a photo from a lossless file straight in the control, so captures are of exact
-    // pixels, with default selection proportions of the given size.
-    QString ShowLossless(const QImage& photo, int32_t defaultWidth, int32_t defaultHeight)
-    {
-        const QString path = folder.Path("p.bmp");
-        EXPECT_TRUE(photo.save(path, "BMP"));
-        form.ImgEdit1->SetImageSource(path);
-        form.ImgEdit1->ShowImage();
-        form.Globals.DefaultSelectionWidth = defaultWidth;
-        form.Globals.DefaultSelectionHeight = defaultHeight;
         return path;
     }
 };
