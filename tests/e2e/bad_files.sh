@@ -36,12 +36,10 @@ blank=$(pixel "$cx" "$cy")
 
 peak_kb() { awk '/^VmHWM:/ { print $2 }' "/proc/$ORVELLA_PID/status"; }
 idle_kb=$(peak_kb)
-box_closed() { ! xdotool search --onlyvisible --name '^481$' >/dev/null 2>&1; }
 for name in tagliata.jpg bomba.jpg tubo.jpg rumore.jpg; do
     open_photo "$WORK/$name"
     BOX=$(wait_for_window "^481$") || fail "opening $name showed no message titled 481"
-    xdotool windowfocus --sync "$BOX" key Return
-    poll 5 box_closed || fail "the message for $name did not close on Return"
+    close_box 481 "$BOX"
     [ "$(pixel "$cx" "$cy")" = "$blank" ] || fail "the photo control shows something after refusing $name"
 done
 refusal_kb=$(($(peak_kb) - idle_kb))

@@ -163,6 +163,13 @@ wait_for_window() {
     return 1
 }
 
+# Answers the message box titled $1, window $2, with Return and waits until no such box shows.
+close_box() {
+    xdotool windowfocus --sync "$2" key Return
+    poll 5 bash -c "! xdotool search --onlyvisible --name '^$1\$' >/dev/null 2>&1" ||
+        fail "the message titled $1 did not close on Return"
+}
+
 dialog_closed() { ! xdotool search --onlyvisible --name "^Carica Immagine$" >/dev/null 2>&1; }
 
 # Opens a photo through the program's open button and dialog, typing its full path into the file

@@ -24,8 +24,7 @@ DIALOG=$(wait_for_window "^Stampa Foto$") || fail "the print button showed no di
 xdotool windowfocus --sync "$DIALOG" key Return
 BOX=$(wait_for_window "^482$") || fail "a print the queue refused showed no message titled 482"
 [ "$(lpstat -W all -o "$QUEUE" 2>/dev/null | wc -l)" = "$jobs_before" ] || fail "a job reached $QUEUE"
-xdotool windowfocus --sync "$BOX" key Return
-poll 5 bash -c "! xdotool search --onlyvisible --name '^482$' >/dev/null 2>&1" || fail "the message did not close"
+close_box 482 "$BOX"
 
 read -r x y <<<"$(at exit2)"
 click_at "$x" "$y"

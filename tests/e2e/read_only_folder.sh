@@ -23,8 +23,7 @@ accept_passport_photo "$WORK/ritratto.jpg"
 BOX=$(wait_for_window "^75$") || fail "OK in a read-only folder showed no message titled 75"
 [ ! -e "$WORK/FotoAppoggio.bmp" ] || fail "a working file was written in the read-only folder"
 [ ! -e "$WORK/Passaporto.jpg" ] || fail "a sheet was written in the read-only folder"
-xdotool windowfocus --sync "$BOX" key Return
-poll 5 bash -c "! xdotool search --onlyvisible --name '^75$' >/dev/null 2>&1" || fail "the message did not close"
+close_box 75 "$BOX"
 
 read -r x y <<<"$(at exit1)"
 click_at "$x" "$y"

@@ -56,9 +56,7 @@ rm "$WORK/TaglioPP.jpg"
 read -r ox oy <<<"$(at ok)"
 xdotool mousemove --window "$MAIN" "$ox" "$oy" click 1
 BOX=$(wait_for_window "^53$") || fail "no message titled 53 for the missing template"
-xdotool windowfocus --sync "$BOX" key Return
-gone() { ! xdotool search --onlyvisible --name "^53$" >/dev/null 2>&1; }
-poll 5 gone || fail "the message stayed"
+close_box 53 "$BOX"
 sleep 0.3
 read -r qx qy <<<"$(at back2)"
 shoot "$MAIN" "$WORK/after.png"
