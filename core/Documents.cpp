@@ -4,5 +4,5 @@
 
 int32_t PhotoPixels(double millimetres)
 {
-    return ToInt32(millimetres / 25.4 * 100);
+    return ToInt32(HundredthsOfInch(millimetres));
 }

@@ -29,6 +29,15 @@ inline constexpr std::array<Document, 3> Documents {{
      "FOTO DIMENSIONATE PER LA PATENTE"},
 }};
 
+inline constexpr double MillimetresPerInch = 25.4;
+
+// A length in millimetres as hundredths of an inch, the division first, to the last bit as the
+// photo's size has always been reckoned.
+constexpr double HundredthsOfInch(double millimetres)
+{
+    return millimetres / MillimetresPerInch * 100;
+}
+
 // A document's photo in pixels at 100 per inch: its millimetres as hundredths of an inch, rounded.
 int32_t PhotoPixels(double millimetres);
 

@@ -32,6 +32,12 @@ void ShowError(QWidget* parent, int number, const QString& description)
     box.exec();
 }
 
+void ShowWarning(QWidget* parent, const QString& text)
+{
+    QMessageBox box(QMessageBox::Warning, QStringLiteral("ERRORE"), text, QMessageBox::Ok, parent);
+    box.exec();
+}
+
 void ReportErrorsOf(QWidget* parent, const std::function<void()>& handler)
 {
     try {
@@ -102,8 +108,8 @@ void FrmMain::Image1_Click(int16_t index)
 void FrmMain::ChooseDocument(int16_t index)
 {
     if (const Document* d = DocumentOfButton(index)) {
-        Globals.PhotoWidth = d->WidthMm / 25.4 * 100;
-        Globals.PhotoHeight = d->HeightMm / 25.4 * 100;
+        Globals.PhotoWidth = HundredthsOfInch(d->WidthMm);
+        Globals.PhotoHeight = HundredthsOfInch(d->HeightMm);
         CopiesPerSheet = d->Copies;
         DocumentKind = d->Kind;
     }

@@ -146,6 +146,9 @@ QString FormatStep(int value);
 // While one such box is up, further errors are not stacked over it.
 void ShowError(QWidget* parent, int number, const QString& description);
 
+// Warns the user of something to put right, in a box titled "ERRORE" with one OK button.
+void ShowWarning(QWidget* parent, const QString& text);
+
 // Runs an event handler and shows whatever it raised, of any kind, as a numbered error, so that
 // nothing escapes into the event loop; a cancelled dialog ends it silently.
 void ReportErrorsOf(QWidget* parent, const std::function<void()>& handler);

@@ -1,5 +1,4 @@
 #include <QCoreApplication>
-#include <QMessageBox>
 #include <QScopeGuard>
 
 #include "ButtonIndex.h"
@@ -115,12 +114,8 @@ void FrmMain::BuildSheetPage()
         composeAgain = false;
         const SheetResult result = ComposeSheet(
             controls, {DocumentKind, CopiesPerSheet, Globals.PhotoWidth, Globals.PhotoHeight});
-        if (result == SheetResult::CopiesDoNotFit) {
-            QMessageBox box(QMessageBox::Warning, QStringLiteral("ERRORE"),
-                            QStringLiteral("Attenzione, le foto non ci stanno!"), QMessageBox::Ok,
-                            this);
-            box.exec();
-        }
+        if (result == SheetResult::CopiesDoNotFit)
+            ShowWarning(this, QStringLiteral("Attenzione, le foto non ci stanno!"));
     } while (composeAgain);
     clearOnFailure.dismiss();
 }

@@ -2,7 +2,6 @@
 
 #include <QClipboard>
 #include <QGuiApplication>
-#include <QMessageBox>
 
 #include "AdjustTone.h"
 #include "ApplicationFolder.h"
@@ -169,12 +168,9 @@ void FrmMain::AcceptPhoto()
     if (Globals.Grid.RedGrid.IsDimensioned()
         && !HasProportions(PictAnteprima->Picture().size(), Globals.DefaultSelectionWidth,
                            Globals.DefaultSelectionHeight)) {
-        QMessageBox box(
-            QMessageBox::Warning, QStringLiteral("ERRORE"),
-            tr("The photo does not have the proportions of the document: select the face on "
-               "the photo again."),
-            QMessageBox::Ok, this);
-        box.exec();
+        ShowWarning(this,
+                    tr("The photo does not have the proportions of the document: select the "
+                       "face on the photo again."));
         return;
     }
     ImgEdit1->SetImageSource(PictAnteprima->Image());
