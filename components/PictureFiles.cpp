@@ -61,6 +61,17 @@ constexpr size_t HugePage = size_t(2) << 20;
             .arg(path, reason));
 }
 
+[[noreturn]] void RefuseTruncated(const QString& path)
+{
+    RefusePicture(path, QCoreApplication::translate("RuntimeError", "the file is truncated"));
+}
+
+[[noreturn]] void RefuseDamaged(const QString& path)
+{
+    RefusePicture(path,
+                  QCoreApplication::translate("RuntimeError", "the picture data are damaged"));
+}
+
 QString ReadFailure(int error)
 {
     switch (error) {
@@ -133,8 +144,7 @@ private:
 void RequirePictureFile(const QString& path, const struct stat& status)
 {
     if (S_ISDIR(status.st_mode))
-        RefusePicture(path,
-                      QCoreApplication::translate("RuntimeError", "it is a folder, not a file"));
+        RefusePicture(path, ReadFailure(EISDIR));
     if (!S_ISREG(status.st_mode))
         RefusePicture(
             path,
@@ -290,10 +300,9 @@ QImage ReadJpeg(const QString& path, const QByteArray& data, QSize size,
     case JpegFault::None:
         return Transformed(canvas, transformation);
     case JpegFault::Truncated:
-        RefusePicture(path, QCoreApplication::translate("RuntimeError", "the file is truncated"));
+        RefuseTruncated(path);
     case JpegFault::Corrupt:
-        RefusePicture(path,
-                      QCoreApplication::translate("RuntimeError", "the picture data are damaged"));
+        RefuseDamaged(path);
     case JpegFault::Unreadable:
         break;
     }
@@ -310,8 +319,7 @@ QImage ReadWithQt(const QString& path, QImageReader& reader, QSize size)
     // Its header read, a picture Qt cannot decode is damaged; Qt's own reason is often "Unknown
     // error".
     if (!reader.read(&image))
-        RefusePicture(path,
-                      QCoreApplication::translate("RuntimeError", "the picture data are damaged"));
+        RefuseDamaged(path);
     return image;
 }
 
@@ -369,7 +377,7 @@ void RefuseUnreplaceable(const QString& path)
     if (::lstat(QFile::encodeName(path).constData(), &status) != 0)
         return;
     if (S_ISDIR(status.st_mode))
-        RefuseWrite(path, QCoreApplication::translate("RuntimeError", "a folder has that name"));
+        RefuseWrite(path, WriteFailure(EISDIR));
     if (S_ISREG(status.st_mode)
         && ((status.st_mode & AnyWriteBits) == 0
             || ::access(QFile::encodeName(path).constData(), W_OK) != 0))
@@ -433,11 +441,12 @@ Picture ReadPicture(const QString& path)
         source.ReadAll();
         size = DeclaredSize(source.Data());
     }
-    if (!size.isValid())
+    if (!size.isValid()) {
+        if (source.Complete() && !PictureIsWhole(source.Data()))
+            RefuseTruncated(path);
         RefusePicture(path,
-                      !source.Complete() || PictureIsWhole(source.Data())
-                          ? QCoreApplication::translate("RuntimeError", "the file is not a picture")
-                          : QCoreApplication::translate("RuntimeError", "the file is truncated"));
+                      QCoreApplication::translate("RuntimeError", "the file is not a picture"));
+    }
     RequirePlausibleSize(path, size, source.Size());
 
     source.ReadAll();
@@ -448,7 +457,7 @@ Picture ReadPicture(const QString& path)
     QImageReader reader(&buffer);
     reader.setAutoTransform(true);
     if (!PictureIsWhole(data))
-        RefusePicture(path, QCoreApplication::translate("RuntimeError", "the file is truncated"));
+        RefuseTruncated(path);
 
     const QImageIOHandler::Transformations transformation = reader.transformation();
     Picture picture;

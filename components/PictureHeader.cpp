@@ -1,7 +1,6 @@
 #include "PictureHeader.h"
 
 #include <cstdint>
-#include <cstring>
 #include <optional>
 
 namespace {
@@ -39,55 +38,34 @@ bool IsStandalone(uint8_t marker)
     return marker == 0x01 || (marker >= 0xD0 && marker <= 0xD7);
 }
 
-// The position after the entropy-coded data that starts at `at`: the next marker that is not a
-// stuffed zero or a restart marker.
-qsizetype SkipEntropyData(const Bytes& bytes, qsizetype at)
-{
-    const qsizetype size = bytes.data.size();
-    while (at + 1 < size) {
-        const void* found = std::memchr(bytes.data.data() + at, 0xFF, size_t(size - at - 1));
-        if (!found)
-            return size;
-        at = static_cast<const char*>(found) - bytes.data.data();
-        const uint8_t next = bytes.U8(at + 1);
-        if (next != 0x00 && next != 0xFF && !(next >= 0xD0 && next <= 0xD7))
-            return at;
-        at += next == 0xFF ? 1 : 2;
-    }
-    return size;
-}
-
 // Walks the marker segments of a JPEG stream, handing each (marker, payload) to `visit` until it
-// returns false. Returns true when the walk reached the end-of-image marker.
-template<typename Visit> bool WalkJpeg(const Bytes& bytes, Visit visit)
+// returns false or the segments end.
+template<typename Visit> void WalkJpeg(const Bytes& bytes, Visit visit)
 {
     qsizetype at = 2;
     while (bytes.Has(at, 2)) {
         if (bytes.U8(at) != 0xFF)
-            return false;
+            return;
         const uint8_t marker = bytes.U8(at + 1);
         if (marker == 0xFF) {
             ++at;
             continue;
         }
         if (marker == 0xD9)
-            return true;
+            return;
         if (IsStandalone(marker)) {
             at += 2;
             continue;
         }
         if (!bytes.Has(at + 2, 2))
-            return false;
+            return;
         const qsizetype length = bytes.U16(at + 2);
         if (length < 2 || !bytes.Has(at + 2, length))
-            return false;
+            return;
         if (!visit(marker, bytes.data.sliced(at + 4, length - 2)))
-            return false;
+            return;
         at += 2 + length;
-        if (marker == 0xDA)
-            at = SkipEntropyData(bytes, at);
     }
-    return false;
 }
 
 std::optional<RecordedResolution> JfifResolution(QByteArrayView payload)

@@ -48,26 +48,3 @@ void Raise(int number, const QString& description)
 {
     throw RuntimeError(number, description);
 }
-
-QString FileErrorReason(const QString& systemReason)
-{
-    // Qt words the commonest failures (no space, no permission, no such file) in the user's
-    // language itself; these others come in the C library's English.
-    static const char* const reasons[] = {
-        QT_TRANSLATE_NOOP("RuntimeError", "Read-only file system"),
-        QT_TRANSLATE_NOOP("RuntimeError", "Disk quota exceeded"),
-        QT_TRANSLATE_NOOP("RuntimeError", "Is a directory"),
-        QT_TRANSLATE_NOOP("RuntimeError", "Not a directory"),
-        QT_TRANSLATE_NOOP("RuntimeError", "File name too long"),
-        QT_TRANSLATE_NOOP("RuntimeError", "Input/output error"),
-    };
-    QString reason = systemReason;
-    for (const char* known : reasons) {
-        if (systemReason == QLatin1String(known))
-            reason = QCoreApplication::translate("RuntimeError", known);
-    }
-    // It follows a colon in the description.
-    if (!reason.isEmpty())
-        reason[0] = reason[0].toLower();
-    return reason;
-}

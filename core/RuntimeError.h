@@ -37,7 +37,3 @@ QString StandardDescription(int number);
 
 [[noreturn]] void Raise(int number);
 [[noreturn]] void Raise(int number, const QString& description);
-
-// The system's reason why a file could not be opened, read or written (a file's errorString()),
-// in the user's language, to follow a colon in a description.
-QString FileErrorReason(const QString& systemReason);

@@ -130,30 +130,6 @@
         <translation>Errore definito dall&apos;applicazione o dall&apos;oggetto</translation>
     </message>
     <message>
-        <source>Disk quota exceeded</source>
-        <translation>spazio concesso sul disco esaurito</translation>
-    </message>
-    <message>
-        <source>Read-only file system</source>
-        <translation>il disco è in sola lettura</translation>
-    </message>
-    <message>
-        <source>Is a directory</source>
-        <translation>al suo posto c&apos;è una cartella</translation>
-    </message>
-    <message>
-        <source>Not a directory</source>
-        <translation>il percorso non è una cartella</translation>
-    </message>
-    <message>
-        <source>File name too long</source>
-        <translation>nome del file troppo lungo</translation>
-    </message>
-    <message>
-        <source>Input/output error</source>
-        <translation>errore di lettura o scrittura sul disco</translation>
-    </message>
-    <message>
         <source>Cannot start the image library: %1</source>
         <translation>Impossibile avviare la libreria delle immagini: %1</translation>
     </message>

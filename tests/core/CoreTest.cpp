@@ -4,7 +4,6 @@
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -50,28 +49,6 @@ TEST(RuntimeErrors, CarryNumberAndDescription)
         EXPECT_EQ(e.Description(), QStringLiteral("File not found: /x/y.jpg"));
     }
     EXPECT_EQ(StandardDescription(ErrorNumber::Overflow), "Valore troppo grande (overflow)");
-}
-
-TEST(RuntimeErrors, FileReasonsReadInItalianAfterAColon)
-{
-    const struct
-    {
-        const char* system;
-        const char* reason;
-    } cases[] = {
-        {"Read-only file system", "il disco è in sola lettura"},
-        {"Is a directory", "al suo posto c'è una cartella"},
-        {"", ""},
-    };
-    for (const auto& c : cases)
-        EXPECT_EQ(FileErrorReason(QString::fromUtf8(c.system)), QString::fromUtf8(c.reason))
-            << c.system;
-
-    // Qt's own translation words the commonest reasons; they only lose their capital.
-    QTemporaryDir dir;
-    QFile file(dir.filePath("assente/foto.jpg"));
-    ASSERT_FALSE(file.open(QIODevice::WriteOnly));
-    EXPECT_EQ(FileErrorReason(file.errorString()), "file o cartella non trovati");
 }
 
 TEST(ApplicationFolder, NamesFilesBelowTheFolder)
