@@ -22,6 +22,7 @@ inline constexpr QLatin1StringView Open("apri.jpg");
 inline constexpr QLatin1StringView ZoomIn("ZoomUp.jpg");
 inline constexpr QLatin1StringView ZoomOut("ZoomDown.jpg");
 inline constexpr QLatin1StringView Ok("ok.jpg");
+inline constexpr QLatin1StringView FrameFace("inquadra.jpg");
 // Shown on a button while it is held down.
 inline constexpr QLatin1StringView Pressed("buttonvoid.jpg");
 

@@ -194,6 +194,7 @@ constexpr ButtonPicture Buttons[] {
     {ButtonFile::ZoomIn, "ZOOM +", PhotoTeal, ZoomButtonSize, 0.35},
     {ButtonFile::ZoomOut, "ZOOM −", PhotoTeal, ZoomButtonSize, 0.35},
     {ButtonFile::Ok, "OK", GoGreen, WideButtonSize},
+    {ButtonFile::FrameFace, "INQUADRA VISO", PhotoTeal, WideButtonSize},
 };
 
 // One text size for all buttons of a shape, so that neighbouring buttons match.

@@ -176,6 +176,11 @@ QRect ImageEdit::Selection() const
     return view->Selection();
 }
 
+void ImageEdit::ScrollToSelection()
+{
+    view->ShowSelection();
+}
+
 void ImageEdit::ShowHeadGuides(bool shown)
 {
     view->SetHeadGuidesShown(shown);

@@ -85,6 +85,8 @@ public:
     // Selection and clipboard.
     void SelectRect(int32_t left, int32_t top, int32_t width, int32_t height);
     QRect Selection() const;
+    // Scrolls the view, where needed, so that the selection shows.
+    void ScrollToSelection();
     // Head guides inside the selection, on screen only: copies, saves and prints never hold them.
     void ShowHeadGuides(bool shown);
     void CopySelection();

@@ -72,6 +72,14 @@ void ImageView::SetSelection(const QRect& rect)
     viewport()->update();
 }
 
+void ImageView::ShowSelection()
+{
+    if (selection.isEmpty() || viewport()->rect().contains(MapToView(selection)))
+        return;
+    CentreOn(QRectF(selection).center());
+    viewport()->update();
+}
+
 void ImageView::SetHeadGuidesShown(bool shown)
 {
     headGuidesShown = shown;

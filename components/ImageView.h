@@ -25,6 +25,8 @@ public:
 
     QRect Selection() const { return selection; }
     void SetSelection(const QRect& rect);
+    // Centres the view on the selection when it is not wholly in sight.
+    void ShowSelection();
 
     // Whether the head guides are drawn inside the selection.
     void SetHeadGuidesShown(bool shown);

@@ -6,18 +6,23 @@
 
 #include <QCoreApplication>
 
-#include "FaceDetector.h"
-
 namespace {
 // The search copy: a head that fills half the picture still gives a face box over the
 // detector's 80 pixels.
 constexpr int SearchHeight = 320;
+// The landmarks are fitted on a finer copy: a pixel of it is a fifth of a per cent of the height.
+constexpr int LandmarkHeight = 640;
 // The refining copies show the face found at sizes that split one step of the detector's scale
 // pyramid (5/6) in equal ratios, each copy the face and a margin around it.
 constexpr int RefiningCopies = 4;
 constexpr double RefinedFaceSize = 88;
 constexpr double RefiningMargin = 0.3; // of the face box, on each side
 const double CopyRatio = std::pow(6.0 / 5.0, 1.0 / RefiningCopies);
+// A whole photo is searched on a copy this high: a face of a sixth of the photo's height is still
+// over the detector's 80 pixels.
+constexpr int PhotoSearchHeight = 480;
+// Faces within this fraction of the largest one's width compete by nearness to the centre.
+constexpr double NearlyAsLarge = 0.9;
 
 // Whether two boxes show the same face: they share most of the smaller one.
 bool SameFace(const QRectF& a, const QRectF& b)
@@ -27,19 +32,105 @@ bool SameFace(const QRectF& a, const QRectF& b)
     return common.width() * common.height() > smaller / 2;
 }
 
-// The largest face in picture scaled by the given factors, in the picture's pixels.
-std::optional<QRectF> FaceInCopy(const QImage& picture, double scale)
+QRectF Scaled(const QRectF& r, double across, double down)
+{
+    return {r.x() * across, r.y() * down, r.width() * across, r.height() * down};
+}
+
+// The faces in picture scaled by the given factor, largest first, in the picture's pixels.
+std::vector<QRectF> FacesInCopy(const QImage& picture, double scale)
 {
     const QSize size(std::max(1, int(std::lround(picture.width() * scale))),
                      std::max(1, int(std::lround(picture.height() * scale))));
-    const std::optional<QRect> face
-        = LargestFace(picture.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
-    if (!face)
-        return std::nullopt;
+    const QImage copy = size == picture.size()
+        ? picture
+        : picture.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     const double across = double(picture.width()) / size.width();
     const double down = double(picture.height()) / size.height();
-    return QRectF(face->x() * across, face->y() * down, face->width() * across,
-                  face->height() * down);
+    std::vector<QRectF> faces;
+    for (const QRect& face : FindFaces(copy))
+        faces.push_back(Scaled(QRectF(face), across, down));
+    return faces;
+}
+
+// The faces of a greyscale copy, searched on a copy whose longer side is SearchHeight.
+std::vector<QRectF> SearchFaces(const QImage& grey)
+{
+    return FacesInCopy(grey, double(SearchHeight) / std::max(grey.width(), grey.height()));
+}
+
+FaceLandmarks ScaledPoints(FaceLandmarks points, double across, double down)
+{
+    for (QPointF& p : points)
+        p = QPointF(p.x() * across, p.y() * down);
+    return points;
+}
+
+double MeanIn(const QImage& grey, const QRect& area)
+{
+    const QRect r = area.intersected(grey.rect());
+    if (r.isEmpty())
+        return 0;
+    double sum = 0;
+    for (int y = r.top(); y <= r.bottom(); ++y) {
+        const uchar* line = grey.constScanLine(y);
+        for (int x = r.left(); x <= r.right(); ++x)
+            sum += line[x];
+    }
+    return sum / (double(r.width()) * r.height());
+}
+
+QRect BoundsOf(const FaceLandmarks& points, int first, int count)
+{
+    QPolygonF polygon;
+    for (int k = first; k < first + count; ++k)
+        polygon << points[size_t(k)];
+    return polygon.boundingRect().toAlignedRect();
+}
+
+QString Say(const char* text)
+{
+    return QCoreApplication::translate("FaceCheck", text);
+}
+
+QString FramingSentence(Framing framing)
+{
+    switch (framing) {
+    case Framing::Fits:
+        return Say("Viso nelle guide");
+    case Framing::HeadTooSmall:
+        return Say("Testa troppo piccola: stringere la selezione intorno al viso");
+    case Framing::HeadTooLarge:
+        return Say("Testa troppo grande: allargare la selezione");
+    case Framing::HeadTooHigh:
+        return Say("Testa troppo in alto: spostare la selezione verso l'alto");
+    case Framing::HeadTooLow:
+        return Say("Testa troppo in basso: spostare la selezione verso il basso");
+    case Framing::OffCentre:
+        return Say("Viso non centrato: spostare la selezione di lato");
+    case Framing::NoFace:
+        break;
+    }
+    return Say("Nessun viso trovato");
+}
+
+QString FaultSentence(PhotoFault fault)
+{
+    switch (fault) {
+    case PhotoFault::Tilted:
+        return Say("Testa inclinata: serve una foto con la testa dritta");
+    case PhotoFault::EyesClosed:
+        return Say("Occhi chiusi: serve una foto con gli occhi aperti");
+    case PhotoFault::EyesHidden:
+        return Say("Occhi nascosti: niente occhiali scuri");
+    case PhotoFault::MouthOpen:
+        return Say("Bocca aperta: serve un'espressione neutra, a bocca chiusa");
+    case PhotoFault::BackgroundNotPlain:
+        return Say("Sfondo non uniforme o scuro: serve uno sfondo chiaro e uniforme");
+    case PhotoFault::SeveralFaces:
+        break;
+    }
+    return Say("Più di un viso nella selezione");
 }
 } // namespace
 
@@ -78,62 +169,146 @@ std::optional<QRectF> FindFace(const QImage& capture)
     if (capture.isNull())
         return std::nullopt;
     const QImage base = ReducedGrey(capture, SearchHeight);
-    // Scaled by its longer side, so that a strip cut off by the photo's edge stays small.
-    const std::optional<QRectF> found
-        = FaceInCopy(base, double(SearchHeight) / std::max(base.width(), base.height()));
-    if (!found)
+    const std::vector<QRectF> faces = SearchFaces(base);
+    if (faces.empty())
         return std::nullopt;
+    const QRectF found = faces.front();
 
-    const double margin = RefiningMargin * found->width();
-    const QRect region = found->adjusted(-margin, -margin, margin, margin)
-                             .toAlignedRect()
-                             .intersected(base.rect());
+    const double margin = RefiningMargin * found.width();
+    const QRect region
+        = found.adjusted(-margin, -margin, margin, margin).toAlignedRect().intersected(base.rect());
     const QImage around = base.copy(region);
     QRectF sum;
     int count = 0;
     for (int copy = 0; copy < RefiningCopies; ++copy) {
-        const double scale = RefinedFaceSize * std::pow(CopyRatio, copy) / found->height();
-        const std::optional<QRectF> face = FaceInCopy(around, scale);
-        if (!face || !SameFace(face->translated(region.topLeft()), *found))
+        const double scale = RefinedFaceSize * std::pow(CopyRatio, copy) / found.height();
+        const std::vector<QRectF> refined = FacesInCopy(around, scale);
+        if (refined.empty() || !SameFace(refined.front().translated(region.topLeft()), found))
             continue;
-        sum = QRectF(sum.x() + face->x(), sum.y() + face->y(), sum.width() + face->width(),
-                     sum.height() + face->height());
+        const QRectF& face = refined.front();
+        sum = QRectF(sum.x() + face.x(), sum.y() + face.y(), sum.width() + face.width(),
+                     sum.height() + face.height());
         ++count;
     }
     const QRectF inBase = count == 0
-        ? *found
+        ? found
         : QRectF(sum.x() / count, sum.y() / count, sum.width() / count, sum.height() / count)
               .translated(region.topLeft());
-    const double across = double(capture.width()) / base.width();
-    const double down = double(capture.height()) / base.height();
-    return QRectF(inBase.x() * across, inBase.y() * down, inBase.width() * across,
-                  inBase.height() * down);
+    return Scaled(inBase, double(capture.width()) / base.width(),
+                  double(capture.height()) / base.height());
 }
 
-void PrepareFaceCheck()
+double EyesOverCheeks(const QImage& grey, const FaceLandmarks& points)
 {
-    PrepareFaceDetector();
-}
-
-Framing CheckFace(const QImage& capture)
-{
-    return JudgeFraming(FindFace(capture), capture.size());
-}
-
-QString FramingAdvice(Framing verdict)
-{
-    switch (verdict) {
-    case Framing::Fits:
-        return QCoreApplication::translate("FaceCheck", "Viso nelle guide");
-    case Framing::HeadTooSmall:
-        return QCoreApplication::translate(
-            "FaceCheck", "Viso troppo piccolo: stringere la selezione intorno al viso");
-    case Framing::HeadTooLarge:
-        return QCoreApplication::translate("FaceCheck", "Viso troppo grande");
-    case Framing::OffCentre:
-        return QCoreApplication::translate("FaceCheck", "Viso non centrato");
-    case Framing::NoFace:
-        break;
+    // Each eye's outline, and below it a patch of cheek as wide and as high again as the eye is
+    // wide, starting half an eye's width under it.
+    double eyes = 0, cheeks = 0;
+    for (int first : {36, 42}) {
+        const QRect eye = BoundsOf(points, first, 6);
+        const int drop = eye.width() / 2;
+        eyes += MeanIn(grey, eye.adjusted(0, -eye.height() / 2, 0, eye.height() / 2));
+        cheeks
+            += MeanIn(grey, QRect(eye.left(), eye.bottom() + drop, eye.width(), eye.width() / 2));
     }
-    return QCoreApplication::translate("FaceCheck", "Nessun viso trovato");
+    return cheeks > 0 ? eyes / cheeks : 1;
+}
+
+Background MeasureBackground(const QImage& grey, const HeadMeasures& head, double headWidth)
+{
+    // The oval holds the hair beside the face and a margin all round.
+    const double halfWidth = 0.75 * headWidth;
+    const double halfHeight = 0.6 * head.Height();
+    const QPointF centre(head.centreX, (head.crown + head.chin) / 2);
+    const int bottom = std::clamp(int(head.chin), 0, grey.height());
+    double sum = 0, squares = 0;
+    int64_t count = 0;
+    for (int y = 0; y < bottom; ++y) {
+        const uchar* line = grey.constScanLine(y);
+        const double dy = (y - centre.y()) / halfHeight;
+        for (int x = 0; x < grey.width(); ++x) {
+            const double dx = (x - centre.x()) / halfWidth;
+            if (dx * dx + dy * dy <= 1)
+                continue;
+            sum += line[x];
+            squares += double(line[x]) * line[x];
+            ++count;
+        }
+    }
+    // Too little of it shows to judge: a head that fills the picture.
+    if (count < int64_t(grey.width()) * grey.height() / 50)
+        return {};
+    const double mean = sum / double(count);
+    return {mean, std::sqrt(std::max(0.0, squares / double(count) - mean * mean)), true};
+}
+
+FaceReport CheckFace(const QImage& capture, const LandmarkModel& model)
+{
+    FaceReport report;
+    if (capture.isNull())
+        return report;
+    if (!model.Available()) {
+        if (const std::optional<QRectF> face = FindFace(capture))
+            report.head = EstimateHeadFromBox(*face);
+        report.framing = JudgeFraming(report.head, capture.size());
+        return report;
+    }
+
+    const QImage fine = ReducedGrey(capture, LandmarkHeight);
+    const std::vector<QRectF> faces = SearchFaces(fine);
+    if (faces.empty())
+        return report;
+    const std::optional<FaceLandmarks> points = model.Fit(fine, faces.front().toRect());
+    if (!points)
+        return report;
+    const double across = double(capture.width()) / fine.width();
+    const double down = double(capture.height()) / fine.height();
+    const HeadMeasures inFine = MeasureHead(*points);
+
+    PhotoLook look;
+    look.faces = int(faces.size());
+    look.eyesHidden = EyesOverCheeks(fine, *points) < HiddenEyes;
+    look.background = MeasureBackground(fine, inFine, inFine.faceWidth);
+    look.head = MeasureHead(ScaledPoints(*points, across, down));
+    report.head = look.head;
+    report.landmarks = true;
+    report.framing = JudgeFraming(report.head, capture.size());
+    report.faults = JudgePhoto(look);
+    return report;
+}
+
+std::optional<HeadMeasures> FindHeadInPhoto(const QImage& photo, const LandmarkModel& model)
+{
+    if (photo.isNull())
+        return std::nullopt;
+    const QImage grey = ReducedGrey(photo, PhotoSearchHeight);
+    std::vector<QRect> faces = FindFaces(grey);
+    if (faces.empty())
+        return std::nullopt;
+    const int largest = faces.front().width();
+    const QPointF middle = QRectF(grey.rect()).center();
+    const auto distance = [&](const QRect& face) {
+        const QPointF d = QRectF(face).center() - middle;
+        return d.x() * d.x() + d.y() * d.y();
+    };
+    std::erase_if(faces, [&](const QRect& f) { return f.width() < NearlyAsLarge * largest; });
+    const QRect chosen
+        = *std::min_element(faces.begin(), faces.end(), [&](const QRect& a, const QRect& b) {
+              return distance(a) < distance(b);
+          });
+
+    const double across = double(photo.width()) / grey.width();
+    const double down = double(photo.height()) / grey.height();
+    if (const std::optional<FaceLandmarks> points = model.Fit(grey, chosen))
+        return MeasureHead(ScaledPoints(*points, across, down));
+    return EstimateHeadFromBox(Scaled(QRectF(chosen), across, down));
+}
+
+QStringList FramingAdvice(const FaceReport& report)
+{
+    QStringList lines {FramingSentence(report.framing)};
+    for (PhotoFault fault : report.faults)
+        lines << FaultSentence(fault);
+    if (report.framing != Framing::NoFace && !report.landmarks)
+        lines << Say("Misura approssimativa: manca il modello dei punti del viso (libdlib-data)");
+    return lines;
 }

@@ -2,31 +2,45 @@
 
 #include <cmath>
 
-namespace {
-// Measured on 176 framings of a real portrait (docs/face-check.md): the crown lies 0.69 box heights
-// above the box's top edge, the chin 0.03 box heights below its bottom edge.
-constexpr double CrownAboveBox = 0.69;
-constexpr double ChinBelowBox = 0.03;
-} // namespace
-
-HeadExtent HeadOfFace(const QRectF& face)
-{
-    return {face.top() - CrownAboveBox * face.height(),
-            face.top() + face.height() + ChinBelowBox * face.height(), face.center().x()};
-}
-
-Framing JudgeFraming(const std::optional<QRectF>& face, const QSizeF& picture,
+Framing JudgeFraming(const std::optional<HeadMeasures>& head, const QSizeF& picture,
                      const HeadGuide& guide)
 {
-    if (!face || picture.isEmpty())
+    if (!head || picture.isEmpty())
         return Framing::NoFace;
-    const HeadExtent head = HeadOfFace(*face);
-    const double height = (head.chin - head.crown) / picture.height();
+    const double height = head->Height() / picture.height();
     if (height < guide.headFrom)
         return Framing::HeadTooSmall;
     if (height > guide.headTo)
         return Framing::HeadTooLarge;
-    if (std::abs(head.centreX - picture.width() / 2) > CentringTolerance * picture.width())
+    const double crown = head->crown / picture.height();
+    if (crown < guide.crownFrom)
+        return Framing::HeadTooHigh;
+    if (crown > guide.crownTo)
+        return Framing::HeadTooLow;
+    if (std::abs(head->centreX - picture.width() / 2) > CentringTolerance * picture.width())
         return Framing::OffCentre;
     return Framing::Fits;
+}
+
+std::vector<PhotoFault> JudgePhoto(const PhotoLook& look)
+{
+    std::vector<PhotoFault> faults;
+    if (look.faces > 1)
+        faults.push_back(PhotoFault::SeveralFaces);
+    if (look.head && look.head->fromLandmarks) {
+        const HeadMeasures& head = *look.head;
+        if (std::abs(head.rollDegrees) > MostRollDegrees)
+            faults.push_back(PhotoFault::Tilted);
+        if (look.eyesHidden)
+            faults.push_back(PhotoFault::EyesHidden);
+        else if (head.eyeOpening < OpenEyes)
+            faults.push_back(PhotoFault::EyesClosed);
+        if (head.mouthOpening > OpenMouth)
+            faults.push_back(PhotoFault::MouthOpen);
+    }
+    if (look.background.measured
+        && (look.background.lightness < LightestDarkBackground
+            || look.background.spread > EvenBackgroundSpread))
+        faults.push_back(PhotoFault::BackgroundNotPlain);
+    return faults;
 }

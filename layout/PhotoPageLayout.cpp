@@ -1,5 +1,7 @@
 #include "PhotoPageLayout.h"
 
+#include <algorithm>
+
 #include "LayoutRules.h"
 
 namespace {
@@ -11,8 +13,9 @@ void PlaceButtonsAndReadouts(PhotoPageLayout& page, double W, double H)
     page.Image1_2.Width = ToSingle(W * (28.0 / 255.0));
     page.Image1_2.Height = ToSingle(H * (10.0 / 193.0));
 
-    TwipsRect* const buttons[] = {&page.Image1_6, &page.Image1_10, &page.Image1_17, &page.Image1_13,
-                                  &page.Image1_0, &page.Image1_5,  &page.Image1_4,  &page.Image1_3};
+    TwipsRect* const buttons[]
+        = {&page.Image1_6, &page.Image1_10, &page.Image1_17, &page.Image1_13, &page.Image1_0,
+           &page.Image1_5, &page.Image1_4,  &page.Image1_3,  &page.Image1_7};
     for (TwipsRect* button : buttons)
         button->Width = ToSingle(W * (68.0 / 300.0));
     page.LblLuminosita.Width = ToSingle(double(page.Image1_4.Width) / 3);
@@ -125,6 +128,22 @@ void PlaceLefts(PhotoPageLayout& page, double W)
     page.LblContrasto.Left = ToSingle(double(page.LblContrasto.Width) + page.Image1_0.Left);
     page.LblLuminosita.Left = ToSingle(double(page.LblLuminosita.Width) + page.Image1_4.Left);
 }
+// INQUADRA VISO stands under the preview's frame, centred on it, and the framing verdict fills the
+// column under it down to the bottom row, a margin short of both.
+void PlaceFramingHelp(PhotoPageLayout& page, double H)
+{
+    constexpr double Margin = 60;
+    const TwipsRect& frame = page.ShpBordoAnteprima;
+    TwipsRect& button = page.Image1_7;
+    button.Left = ToSingle(double(frame.Left) + (double(frame.Width) - button.Width) / 2);
+    button.Top = RoundedTwips((H - page.Image1_6.Height) * (136.0 / 225.0));
+
+    TwipsRect& verdict = page.LblInquadratura;
+    verdict.Left = frame.Left;
+    verdict.Width = frame.Width;
+    verdict.Top = ToSingle(double(button.Top) + button.Height + Margin);
+    verdict.Height = ToSingle(std::max(0.0, double(page.Image1_6.Top) - Margin - verdict.Top));
+}
 } // namespace
 
 PhotoPageLayout LayoutPhotoPage(const PhotoPageInput& input)
@@ -139,6 +158,8 @@ PhotoPageLayout LayoutPhotoPage(const PhotoPageInput& input)
     PlaceZoomGroup(page, W, H);
     PlaceTops(page, H);
     PlaceLefts(page, W);
+
+    PlaceFramingHelp(page, H);
 
     page.LblApriFoto = PlaceTitle(W, H, input.LblApriFoto);
     return page;

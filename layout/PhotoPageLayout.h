@@ -32,6 +32,8 @@ struct PhotoPageLayout
     TwipsRect Image1_10; // back
     TwipsRect Image1_17; // exit
     TwipsRect Image1_13; // OK
+    TwipsRect Image1_7; // frame the face
+    TwipsRect LblInquadratura; // the framing verdict in words, under the button
     TwipsRect Image1_0; // contrast up
     TwipsRect Image1_5; // contrast down
     TwipsRect Image1_4; // brightness up

@@ -39,3 +39,32 @@ SelectionRect FitSelectionInPhoto(SelectionRect r, int32_t photoWidth, int32_t p
     r.Top = MoveInside(r.Top, r.Height, photoHeight);
     return r;
 }
+
+std::optional<HeadFraming> FrameHead(const HeadSpan& head, int32_t photoWidth, int32_t photoHeight,
+                                     int32_t ratioWidth, int32_t ratioHeight)
+{
+    const double height = (head.chin - head.crown) / FramedHeadShare;
+    if (!(height >= 1) || ratioWidth <= 0 || ratioHeight <= 0 || height > 1e9)
+        return std::nullopt;
+    SelectionRect r {};
+    if (ratioWidth < ratioHeight) {
+        r.Height = ToInt32(height);
+        r.Width = ToInt32(double(ratioWidth) / double(ratioHeight) * r.Height);
+    } else {
+        r.Width = ToInt32(height * ratioWidth / ratioHeight);
+        r.Height = ToInt32(double(ratioHeight) / double(ratioWidth) * r.Width);
+    }
+    r.Width = std::max(r.Width, 1);
+    r.Height = std::max(r.Height, 1);
+    r.Top = ToInt32(head.crown - FramedCrownShare * r.Height);
+    r.Left = ToInt32(head.centreX - r.Width / 2.0);
+
+    FramingRoom room = FramingRoom::Enough;
+    if (r.Width > photoWidth || r.Height > photoHeight)
+        room = FramingRoom::HeadTooLargeForPhoto;
+    else if (r.Left < 0 || r.Top < 0 || int64_t(r.Left) + r.Width > photoWidth
+             || int64_t(r.Top) + r.Height > photoHeight)
+        room = FramingRoom::CutByPhotoEdge;
+    return HeadFraming {FitSelectionInPhoto(r, photoWidth, photoHeight, ratioWidth, ratioHeight),
+                        room};
+}

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 
 // A selection rectangle in photo pixels.
 struct SelectionRect
@@ -20,3 +21,32 @@ struct SelectionRect
 // leaves the request unchanged.
 SelectionRect FitSelectionInPhoto(SelectionRect requested, int32_t photoWidth, int32_t photoHeight,
                                   int32_t ratioWidth, int32_t ratioHeight);
+
+// Where a head lies in a photo, in its pixels.
+struct HeadSpan
+{
+    double crown;
+    double chin;
+    double centreX;
+};
+
+// The middles of the identity photo's bands: the head this share of the height, its crown this
+// share of the height below the top edge.
+inline constexpr double FramedHeadShare = 0.755;
+inline constexpr double FramedCrownShare = 0.089;
+
+// Whether the photo left room for the framing asked for.
+enum class FramingRoom { Enough, CutByPhotoEdge, HeadTooLargeForPhoto };
+
+struct HeadFraming
+{
+    SelectionRect selection;
+    FramingRoom room;
+};
+
+// The selection that puts the head in the middle of the bands with its centre line in the middle,
+// in the document's proportions ratioWidth : ratioHeight exactly as the forced drag computes them
+// (portraits keep the height, the others the width), then kept inside the photo. None for a head
+// of no height.
+std::optional<HeadFraming> FrameHead(const HeadSpan& head, int32_t photoWidth, int32_t photoHeight,
+                                     int32_t ratioWidth, int32_t ratioHeight);

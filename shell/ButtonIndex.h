@@ -12,6 +12,7 @@ enum Index : int16_t {
     BrightnessUp = 4,
     ContrastDown = 5,
     Open = 6,
+    FrameFace = 7,
     ExitDocumentPage = 9,
     BackToDocumentPage = 10,
     Ok = 13,

@@ -28,6 +28,7 @@ void FrmMain::LoadButtonPictures()
         {Button::ZoomIn, ButtonFile::ZoomIn},
         {Button::ZoomOut, ButtonFile::ZoomOut},
         {Button::Ok, ButtonFile::Ok},
+        {Button::FrameFace, ButtonFile::FrameFace},
         {Button::BackToDocumentPage, ButtonFile::Back},
         {Button::ExitPhotoPage, ButtonFile::Exit},
     };

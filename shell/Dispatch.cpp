@@ -82,6 +82,7 @@ void FrmMain::Image1_Click(int16_t index)
         {Button::ContrastUp, true, false, [](FrmMain& f) { f.StepTone(f.Contrast, +1); }},
         {Button::ContrastDown, true, false, [](FrmMain& f) { f.StepTone(f.Contrast, -1); }},
         {Button::Ok, true, false, [](FrmMain& f) { f.AcceptPhoto(); }},
+        {Button::FrameFace, true, false, [](FrmMain& f) { f.FrameFace(); }},
         {Button::Print, false, false,
          [](FrmMain& f) { PrintSheet(*f.ImgEditFotoGruppo, *f.CommonDialog1); }},
         {Button::BackToDocumentPage, false, false, [](FrmMain& f) { f.PreviousPage(); }},

@@ -7,6 +7,7 @@
 #include <QResizeEvent>
 #include <QScopeGuard>
 #include <QScreen>
+#include <QShortcut>
 
 #include "ButtonIndex.h"
 #include "CommonDialog.h"
@@ -107,7 +108,7 @@ FrmMain::FrmMain(QWidget* parent)
     Place(ImgAnteprima, {0, 0, 1335, 1335});
     ImgEdit1->ShowHeadGuides(true);
     ImgAnteprima->SetHeadGuidesShown(true);
-    PrepareFaceCheck();
+    PrepareFaceModels();
     Label1 = new QLabel(QStringLiteral("ANTEPRIMA"), Frame1[1]);
     Label1->setFont(LabelFont(QStringLiteral("MS Sans Serif"), 8.25));
     Label1->setStyleSheet(QStringLiteral("color: #1d3557;"));
@@ -123,10 +124,22 @@ FrmMain::FrmMain(QWidget* parent)
     LblLuminosita = MakeReadout(Frame1[1], QStringLiteral("+2"));
     LblContrasto = MakeReadout(Frame1[1], QStringLiteral("-4"));
     LblApriFoto = MakeTitle(Frame1[1], QStringLiteral("ELABORA/RITAGLIA FOTO"));
-    for (int16_t index : {Button::Open, Button::ZoomIn, Button::ZoomOut, Button::BrightnessUp,
-                          Button::BrightnessDown, Button::ContrastUp, Button::ContrastDown,
-                          Button::Ok, Button::BackToDocumentPage, Button::ExitPhotoPage})
+    for (int16_t index :
+         {Button::Open, Button::ZoomIn, Button::ZoomOut, Button::BrightnessUp,
+          Button::BrightnessDown, Button::ContrastUp, Button::ContrastDown, Button::Ok,
+          Button::BackToDocumentPage, Button::ExitPhotoPage, Button::FrameFace})
         button(1, index);
+    LblInquadratura = new QLabel(Frame1[1]);
+    LblInquadratura->setFont(LabelFont(QStringLiteral("MS Sans Serif"), 8.25));
+    LblInquadratura->setStyleSheet(QStringLiteral("color: #1d3557;"));
+    LblInquadratura->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    LblInquadratura->setWordWrap(true);
+    auto* frameFace = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_I), this);
+    connect(frameFace, &QShortcut::activated, this, [this] {
+        if (CurrentPage == 1)
+            Image1_Click(Button::FrameFace);
+    });
+    Image1.at(Button::FrameFace)->setToolTip(tr("Inquadra il viso (Ctrl+I)"));
     // The zoom row stands just under the title: the title's text goes over the blank top of the
     // zoom buttons' pictures.
     LblApriFoto->setAlignment(Qt::AlignHCenter | Qt::AlignTop);

@@ -10,7 +10,7 @@
 #include <QLabel>
 #include <QWidget>
 
-#include "FramingVerdict.h"
+#include "FaceCheck.h"
 #include "Globali.h"
 #include "SelectionFit.h"
 #include "Twips.h"
@@ -54,8 +54,10 @@ public:
     // The photo page: the selection drawn on the photo, and the tone of its preview.
     void ImgEdit1_SelectionDrawn(int32_t left, int32_t top, int32_t width, int32_t height);
     void AdjustTone(int32_t brightness, int32_t contrast);
-    // The face check of the captured preview, shown by the preview's border.
+    // The face check of the captured preview, shown by the preview's border and told in words.
     void CheckFraming();
+    // Sets the selection that frames the largest face of the photo, and captures it.
+    void FrameFace();
 
     // The window's size in twips.
     double WidthTwips() const;
@@ -78,6 +80,7 @@ public:
     int32_t SelectionWidth = 0;
     int32_t SelectionHeight = 0;
     std::optional<Framing> PreviewFraming;
+    std::optional<FaceReport> PreviewCheck;
     Globali Globals;
 
     // Controls.
@@ -97,6 +100,7 @@ public:
     QLabel* LblLuminosita;
     QLabel* LblContrasto;
     QLabel* LblApriFoto;
+    QLabel* LblInquadratura;
     ImageEdit* ImgEditFotoGruppo;
     ImageControl* ImgPassaporto2;
     ImageControl* ImgCartaID2;
@@ -125,6 +129,7 @@ private:
     void ReadZoomBack();
     void StepTone(int16_t& value, int step);
     SelectionRect FitInPhoto(SelectionRect requested) const;
+    void ShowFramingVerdict(Framing framing, const QStringList& lines);
     void AcceptPhoto();
     void ExitProgram();
     void RefreshReadouts();

@@ -57,6 +57,8 @@ void FrmMain::LayoutPhotoPage()
     Place(Image1.at(Button::BackToDocumentPage), l.Image1_10);
     Place(Image1.at(Button::ExitPhotoPage), l.Image1_17);
     Place(Image1.at(Button::Ok), l.Image1_13);
+    Place(Image1.at(Button::FrameFace), l.Image1_7);
+    Place(LblInquadratura, l.LblInquadratura);
     Place(Image1.at(Button::ContrastUp), l.Image1_0);
     Place(Image1.at(Button::ContrastDown), l.Image1_5);
     Place(Image1.at(Button::BrightnessUp), l.Image1_4);

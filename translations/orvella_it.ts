@@ -14,6 +14,22 @@
         <source>The photo does not have the proportions of the document: select the face on the photo again.</source>
         <translation>Attenzione, la foto non ha le proporzioni del documento: selezionare di nuovo il viso sulla foto.</translation>
     </message>
+    <message>
+        <source>Inquadra il viso (Ctrl+I)</source>
+        <translation>Inquadra il viso (Ctrl+I)</translation>
+    </message>
+    <message>
+        <source>La foto non lascia spazio intorno alla testa: inquadratura più vicina possibile</source>
+        <translation>La foto non lascia spazio intorno alla testa: inquadratura più vicina possibile</translation>
+    </message>
+    <message>
+        <source>Testa troppo grande per questa foto: inquadratura più vicina possibile</source>
+        <translation>Testa troppo grande per questa foto: inquadratura più vicina possibile</translation>
+    </message>
+    <message>
+        <source>Nessun viso trovato nella foto</source>
+        <translation>Nessun viso trovato nella foto</translation>
+    </message>
 </context>
 <context>
     <name>RuntimeError</name>

@@ -219,6 +219,7 @@ TEST(PictureButtons, ShowTheirFilesAndThePressedLook)
         {Button::ZoomIn, "ZoomUp.jpg"},
         {Button::ZoomOut, "ZoomDown.jpg"},
         {Button::Ok, "ok.jpg"},
+        {Button::FrameFace, "inquadra.jpg"},
         {Button::BackToDocumentPage, "indietro.jpg"},
         {Button::ExitPhotoPage, "esci.jpg"},
     };

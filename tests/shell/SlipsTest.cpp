@@ -120,8 +120,9 @@ TEST(Slips, AFailedSheetLeavesItsPageWithButtonsAndNoStaleSheet)
         w.PageShownWithButtons(2, {Button::Print, Button::BackToPhotoPage, Button::ExitSheetPage}));
     EXPECT_FALSE(w.form.ImgEditFotoGruppo->HasImage());
     w.form.Image1_Click(Button::BackToPhotoPage);
-    EXPECT_TRUE(w.PageShownWithButtons(
-        1, {Button::Open, Button::Ok, Button::BackToDocumentPage, Button::ExitPhotoPage}));
+    EXPECT_TRUE(w.PageShownWithButtons(1,
+                                       {Button::Open, Button::Ok, Button::BackToDocumentPage,
+                                        Button::ExitPhotoPage, Button::FrameFace}));
 }
 
 TEST(Slips, AResizeBurstOverABrokenWorkingFileShowsOneMessage)

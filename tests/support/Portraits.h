@@ -1,8 +1,10 @@
 #pragma once
 
 #include <algorithm>
+#include <optional>
 
 #include <QImage>
+#include <QImageReader>
 #include <QString>
 
 // Real photographs from python3-skimage's data: astronaut.png is a 512 x 512 official portrait
@@ -41,4 +43,55 @@ inline QImage AstronautCapture(double headFraction, double proportions, double s
     return RealPhoto("astronaut.png")
         .copy(framing)
         .scaled(framing.size() * 3, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+}
+
+// A real head, read off by eye at three to four times zoom in its photo: the top of the head, hair
+// included (none where a hat hides it), the bottom of the chin, the line through the pupils and
+// the face's centre line between the eyes. The photos come from Debian's python3-skimage,
+// python-matplotlib-data, opencv-doc and kphotoalbum (the last three through scripts/setup).
+struct RealHead
+{
+    const char* file;
+    std::optional<double> crown;
+    double chin;
+    double eyeLine;
+    double centreX;
+    // Part of the photo around this head alone, where others stand beside it.
+    QRect alone;
+    const char* what;
+};
+
+inline const RealHead RealHeads[] = {
+    {"astronaut.png", 16, 174, 102, 225, {}, "official portrait, light wall, smiling"},
+    {"face_swapped.jpg", 19, 209, 122.5, 154, {}, "curly hair, beard, dark room"},
+    {"julia_facedetect_sample.jpg", 96, 300, 206.5, 242, {}, "painting, a box drawn over it"},
+    {"Cascade_Classifier_Tutorial_Result_Haar.jpg",
+     75,
+     427,
+     255,
+     262,
+     {},
+     "tilted, circles drawn over it"},
+    {"anne_helene.jpg", 112, 242, 176, 208, {}, "dark glasses, beach"},
+    {"bar55.jpg", 96, 300, 212.5, 404, {340, 60, 170, 300}, "looking down, eyes shut, dark bar"},
+    {"bar55.jpg", 200, 368, 281, 306, {220, 150, 150, 300}, "full blonde hair, dark bar"},
+    {"grace_hopper.jpg", std::nullopt, 331, 195.5, 281, {}, "officer's cap, glasses"},
+};
+
+// A photo of RealHeads, upright as its camera recorded it.
+inline QImage RealHeadPhoto(const RealHead& head)
+{
+    const QString name = QLatin1String(head.file);
+    QImageReader reader(name == QLatin1String("astronaut.png")
+                            ? QStringLiteral(PORTRAITS_DIR "/") + name
+                            : QStringLiteral(MORE_PORTRAITS_DIR "/") + name);
+    reader.setAutoTransform(true);
+    return reader.read().convertToFormat(QImage::Format_RGB32);
+}
+
+// One of the other photos that scripts/setup takes out of Debian's packages.
+inline QImage MorePortrait(const char* name)
+{
+    return QImage(QStringLiteral(MORE_PORTRAITS_DIR "/") + QLatin1String(name))
+        .convertToFormat(QImage::Format_RGB32);
 }
