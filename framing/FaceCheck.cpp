@@ -19,7 +19,7 @@ constexpr double RefinedFaceSize = 88;
 constexpr double RefiningMargin = 0.3; // of the face box, on each side
 const double CopyRatio = std::pow(6.0 / 5.0, 1.0 / RefiningCopies);
 // A whole photo is searched on a copy this high: a face of a sixth of the photo's height is still
-// over the detector's 80 pixels.
+// over the detector's 80 pixels; then, where none was found, on one twice as high.
 constexpr int PhotoSearchHeight = 480;
 // Faces within this fraction of the largest one's width compete by nearness to the centre.
 constexpr double NearlyAsLarge = 0.9;
@@ -280,8 +280,18 @@ std::optional<HeadMeasures> FindHeadInPhoto(const QImage& photo, const LandmarkM
 {
     if (photo.isNull())
         return std::nullopt;
-    const QImage grey = ReducedGrey(photo, PhotoSearchHeight);
-    std::vector<QRect> faces = FindFaces(grey);
+    // A face too small for the first copy is looked for again on one twice as fine.
+    QImage grey;
+    std::vector<QRect> faces;
+    for (int height : {PhotoSearchHeight, 2 * PhotoSearchHeight}) {
+        const QImage finer = ReducedGrey(photo, height);
+        if (finer.size() == grey.size())
+            break;
+        grey = finer;
+        faces = FindFaces(grey);
+        if (!faces.empty())
+            break;
+    }
     if (faces.empty())
         return std::nullopt;
     const int largest = faces.front().width();

@@ -67,7 +67,13 @@ TEST(AllPages, AWindowBeyondTheNumberRangesOverflows)
         SCOPED_TRACE(p.page);
         // Positions beyond 32 bits, then sizes beyond single precision.
         EXPECT_EQ(ErrorNumberOf([&] { p.layout(1e10, 8600, {5325, 360}); }), ErrorNumber::Overflow);
-        EXPECT_EQ(ErrorNumberOf([&] { p.layout(11000, 1e10, {5325, 360}); }), ErrorNumber::Overflow);
-        EXPECT_EQ(ErrorNumberOf([&] { p.layout(1e300, 8600, {5325, 360}); }), ErrorNumber::Overflow);
+        EXPECT_EQ(ErrorNumberOf([&] {
+                      p.layout(11000, 1e10, {5325, 360});
+                  }),
+                  ErrorNumber::Overflow);
+        EXPECT_EQ(ErrorNumberOf([&] {
+                      p.layout(1e300, 8600, {5325, 360});
+                  }),
+                  ErrorNumber::Overflow);
     }
 }

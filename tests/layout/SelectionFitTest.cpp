@@ -50,3 +50,59 @@ TEST(SelectionFit, NothingToFitLeavesTheRequestAlone)
     EXPECT_EQ(FitSelectionInPhoto(r, 400, 500, 0, 138), r);
     EXPECT_EQ(FitSelectionInPhoto({7, 8, 0, 0}, 400, 500, 106, 138), (SelectionRect {7, 8, 0, 0}));
 }
+
+TEST(FrameHead, PutsTheHeadInTheMiddleOfTheBandsAsTheForcedDragWould)
+{
+    // A 1000 x 1500 photo. A head of 360 pixels asks for a selection 360 / 0.755 = 476.82 high:
+    // 477, and 106 / 138 x 477 = 366.39 wide for the passport; its top 8.9 % of 477 = 42.45 above
+    // the crown, its middle on the centre line at 500.
+    const struct
+    {
+        const char* what;
+        HeadSpan head;
+        int32_t ratioWidth, ratioHeight;
+        SelectionRect expected;
+        FramingRoom room;
+    } cases[] = {
+        {"room enough", {200, 560, 500}, 106, 138, {317, 158, 366, 477}, FramingRoom::Enough},
+        // Landscape documents keep the width: 476.82 x 2 = 953.64, so 954 by 477.
+        {"landscape", {200, 560, 500}, 200, 100, {23, 158, 954, 477}, FramingRoom::Enough},
+        {"crown near the top edge",
+         {20, 380, 500},
+         106,
+         138,
+         {317, 0, 366, 477},
+         FramingRoom::CutByPhotoEdge},
+        {"face at the right edge",
+         {200, 560, 950},
+         106,
+         138,
+         {634, 158, 366, 477},
+         FramingRoom::CutByPhotoEdge},
+        // 1722 x 1323 does not fit: the photo's width and 138 / 106 x 1000 = 1301.9 high,
+        // centred on the request, then moved inside.
+        {"head too large for the photo",
+         {100, 1400, 500},
+         106,
+         138,
+         {0, 157, 1000, 1302},
+         FramingRoom::HeadTooLargeForPhoto},
+    };
+    for (const auto& c : cases) {
+        const std::optional<HeadFraming> framing
+            = FrameHead(c.head, 1000, 1500, c.ratioWidth, c.ratioHeight);
+        ASSERT_TRUE(framing) << c.what;
+        EXPECT_EQ(framing->selection, c.expected) << c.what;
+        EXPECT_EQ(framing->room, c.room) << c.what;
+    }
+    EXPECT_FALSE(FrameHead({300, 300, 500}, 1000, 1500, 106, 138));
+    EXPECT_FALSE(FrameHead({300, 200, 500}, 1000, 1500, 106, 138));
+    EXPECT_FALSE(FrameHead({200, 560, 500}, 1000, 1500, 0, 138));
+}
+
+TEST(FrameHead, AimsAtTheMiddleOfTheIdentityPhotosBands)
+{
+    // Crown 3 to 5 mm below the top of 45 mm, chin to crown 32 to 36 mm.
+    EXPECT_NEAR(FramedCrownShare, (3.0 + 5.0) / 2 / 45, 0.001);
+    EXPECT_NEAR(FramedHeadShare, (32.0 + 36.0) / 2 / 45, 0.001);
+}

@@ -1,6 +1,8 @@
 #include <QClipboard>
 #include <QFrame>
 #include <QGuiApplication>
+#include <QPainter>
+#include <QTest>
 #include <gtest/gtest.h>
 
 #include "ButtonIndex.h"
@@ -136,4 +138,129 @@ TEST(HeadGuides, AreOnScreenOnlyNeverInTheClipboardPreviewSavedPhotoOrSheet)
             photoGrey += std::abs(qRed(rgb.pixel(x, y)) - 128) <= 2
                 && std::abs(qBlue(rgb.pixel(x, y)) - 128) <= 2;
     EXPECT_GT(photoGrey, 8 * 90 * 120);
+}
+
+namespace {
+// The astronaut's portrait on a wider, taller wall, so that a framing has room on every side.
+QImage AstronautWithRoom()
+{
+    const QImage photo = RealPhoto("astronaut.png");
+    QImage room(900, 1000, QImage::Format_RGB32);
+    room.fill(photo.pixel(400, 5));
+    QPainter painter(&room);
+    painter.drawImage(QPoint(200, 250), photo);
+    return room;
+}
+} // namespace
+
+TEST(FrameFace, FramesTheHeadInTheBandsAndCapturesItAsADrawnSelection)
+{
+    PhotoPage page;
+    page.Show(AstronautWithRoom());
+    page.form.Image1_Click(Button::FrameFace);
+
+    // The head (158 pixels, its crown at 266) fills 75.5 % of the selection: about 209 high,
+    // its top 8.9 % of that above the crown; the centre line in the middle, at 425.
+    const QRect selection = page.form.ImgEdit1->Selection();
+    EXPECT_NEAR(selection.height(), Astronaut::Head / 0.755, 0.05 * 209);
+    EXPECT_NEAR(selection.top(), 266 - 0.089 * selection.height(), 0.05 * 209);
+    EXPECT_NEAR(selection.center().x(), 200 + Astronaut::CentreX, 0.05 * 160);
+    // In the document's proportions as the forced drag computes them.
+    EXPECT_EQ(selection.width(), qRound(106.0 / 138 * selection.height()));
+    EXPECT_EQ(page.form.SelectionWidth, selection.width());
+    EXPECT_EQ(page.form.SelectionHeight, selection.height());
+
+    // Captured: the preview is that part of the photo, and its check reads green.
+    EXPECT_EQ(page.form.PictAnteprima->Picture(), AstronautWithRoom().copy(selection));
+    EXPECT_EQ(page.form.PreviewFraming, Framing::Fits);
+    EXPECT_EQ(page.BorderColour(), QColor(0x2e9e44));
+    EXPECT_EQ(page.form.LblInquadratura->text(), QStringLiteral("Viso nelle guide"));
+
+    // OK takes it as it takes a drawn selection.
+    page.form.Image1_Click(Button::Ok);
+    EXPECT_EQ(page.form.CurrentPage, 2);
+    EXPECT_EQ(QImage(page.folder.Path("FotoAppoggio.bmp")).convertToFormat(QImage::Format_RGB32),
+              AstronautWithRoom().copy(selection));
+}
+
+TEST(FrameFace, WithTooLittleRoomTakesTheNearestFramingAndSaysWhy)
+{
+    PhotoPage page;
+    page.Show(RealPhoto("astronaut.png"));
+    page.form.Image1_Click(Button::FrameFace);
+    // The crown is 16 pixels under the photo's top edge, less than 8.9 % of the framing.
+    const QRect selection = page.form.ImgEdit1->Selection();
+    EXPECT_EQ(selection.top(), 0);
+    EXPECT_NEAR(selection.height(), Astronaut::Head / 0.755, 0.05 * 209);
+    EXPECT_EQ(page.form.PictAnteprima->Picture().size(), selection.size());
+    EXPECT_TRUE(page.form.LblInquadratura->text().startsWith(
+        QStringLiteral("La foto non lascia spazio intorno alla testa")));
+    EXPECT_TRUE(page.form.ShpBordoAnteprima->toolTip().contains(QStringLiteral("\n")));
+}
+
+TEST(FrameFace, OnAPhotoWithoutAFaceChangesNothingButTheVerdict)
+{
+    PhotoPage page;
+    page.Show(RealPhoto("coffee.png"));
+    page.Drag(QRect(100, 50, 106, 138));
+    const QRect before = page.form.ImgEdit1->Selection();
+    const QImage preview = page.form.PictAnteprima->Picture();
+
+    page.form.Image1_Click(Button::FrameFace);
+    EXPECT_EQ(page.form.ImgEdit1->Selection(), before);
+    EXPECT_EQ(page.form.PictAnteprima->Picture(), preview);
+    EXPECT_EQ(page.form.PreviewFraming, Framing::NoFace);
+    EXPECT_EQ(page.BorderColour(), QColor(0x8c8c8c));
+    EXPECT_EQ(page.form.LblInquadratura->text(), QStringLiteral("Nessun viso trovato nella foto"));
+}
+
+TEST(FrameFace, ActsOnlyWhileAPhotoIsShownAndAnswersCtrlI)
+{
+    PhotoPage page;
+    page.form.Image1_Click(Button::FrameFace);
+    EXPECT_FALSE(page.form.PreviewFraming.has_value());
+    EXPECT_TRUE(page.form.LblInquadratura->text().isEmpty());
+
+    page.Show(AstronautWithRoom());
+    page.form.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&page.form));
+    QTest::keyClick(&page.form, Qt::Key_I, Qt::ControlModifier);
+    EXPECT_EQ(page.form.PreviewFraming, Framing::Fits);
+    EXPECT_TRUE(
+        page.form.Image1.at(Button::FrameFace)->toolTip().contains(QStringLiteral("Ctrl+I")));
+
+    // Not on another page.
+    page.form.PreviewFraming.reset();
+    page.form.Image1_Click(Button::BackToDocumentPage);
+    QTest::keyClick(&page.form, Qt::Key_I, Qt::ControlModifier);
+    EXPECT_FALSE(page.form.PreviewFraming.has_value());
+}
+
+TEST(FramingVerdictLine, IsLegibleAndOverlapsNothingAtTheStartAndTheSmallestSize)
+{
+    PhotoPage page;
+    page.Show(AstronautWithRoom());
+    // The longest thing the line may say first.
+    const QString longest = QStringLiteral(
+        "La foto non lascia spazio intorno alla testa: inquadratura più vicina possibile");
+    for (const QSize size : {QSize(733, 573), FrmMain::MinimumClientSize}) {
+        page.form.resize(size);
+        QCoreApplication::processEvents();
+        QLabel* line = page.form.LblInquadratura;
+        const QRect placed = line->geometry();
+        for (QWidget* other :
+             page.form.Frame1[1]->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
+            if (other == line || !other->isVisible() || other == page.form.ImgSfondo[1])
+                continue;
+            EXPECT_FALSE(placed.intersects(other->geometry()))
+                << size.width() << ": " << other->metaObject()->className();
+        }
+        const QRect needed = line->fontMetrics().boundingRect(
+            QRect(0, 0, placed.width(), 10000), Qt::TextWordWrap | Qt::AlignHCenter, longest);
+        EXPECT_LE(needed.height(), placed.height()) << size.width();
+        EXPECT_GE(line->font().pixelSize() > 0 ? line->font().pixelSize()
+                                               : QFontInfo(line->font()).pixelSize(),
+                  10)
+            << size.width();
+    }
 }
