@@ -132,6 +132,24 @@ QString FaultSentence(PhotoFault fault)
     }
     return Say("Più di un viso nella selezione");
 }
+QString FaultInBrief(PhotoFault fault)
+{
+    switch (fault) {
+    case PhotoFault::Tilted:
+        return Say("testa inclinata");
+    case PhotoFault::EyesClosed:
+        return Say("occhi chiusi");
+    case PhotoFault::EyesHidden:
+        return Say("occhi nascosti");
+    case PhotoFault::MouthOpen:
+        return Say("bocca aperta");
+    case PhotoFault::BackgroundNotPlain:
+        return Say("sfondo non uniforme");
+    case PhotoFault::SeveralFaces:
+        break;
+    }
+    return Say("più visi");
+}
 } // namespace
 
 QImage ReducedGrey(const QImage& picture, int minimumHeight)
@@ -311,6 +329,18 @@ std::optional<HeadMeasures> FindHeadInPhoto(const QImage& photo, const LandmarkM
     if (const std::optional<FaceLandmarks> points = model.Fit(grey, chosen))
         return MeasureHead(ScaledPoints(*points, across, down));
     return EstimateHeadFromBox(Scaled(QRectF(chosen), across, down));
+}
+
+QString FaultsInBrief(const std::vector<PhotoFault>& faults)
+{
+    constexpr size_t Shown = 1;
+    QStringList words;
+    for (size_t k = 0; k < std::min(faults.size(), Shown); ++k)
+        words << FaultInBrief(faults[k]);
+    if (words.isEmpty())
+        return {};
+    return Say("Foto: %1").arg(words.join(QStringLiteral(", ")))
+        + (faults.size() > Shown ? QStringLiteral("…") : QString());
 }
 
 QStringList FramingAdvice(const FaceReport& report)

@@ -42,7 +42,7 @@ std::optional<HeadMeasures> FindHeadInPhoto(const QImage& photo,
 // small.
 double EyesOverCheeks(const QImage& grey, const FaceLandmarks& points);
 // Below this the eyes count as hidden (docs/face-check.md).
-inline constexpr double HiddenEyes = 0.45;
+inline constexpr double HiddenEyes = 0.41;
 
 // The lightness of the picture around the head, above the chin and outside an oval that holds
 // head and hair.
@@ -51,3 +51,7 @@ Background MeasureBackground(const QImage& grey, const HeadMeasures& head, doubl
 // Says in plain Italian what the preview's border means and, after it, the photo's faults; the
 // first line says what to do first.
 QStringList FramingAdvice(const FaceReport& report);
+
+// The photo's faults in a few words for the line beside the preview: the first, and an ellipsis
+// for more; empty for none.
+QString FaultsInBrief(const std::vector<PhotoFault>& faults);

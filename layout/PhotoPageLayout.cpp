@@ -128,9 +128,10 @@ void PlaceLefts(PhotoPageLayout& page, double W)
     page.LblContrasto.Left = ToSingle(double(page.LblContrasto.Width) + page.Image1_0.Left);
     page.LblLuminosita.Left = ToSingle(double(page.LblLuminosita.Width) + page.Image1_4.Left);
 }
-// INQUADRA VISO stands under the preview's frame, centred on it, and the framing verdict fills the
-// column under it down to the bottom row, a margin short of both.
-void PlaceFramingHelp(PhotoPageLayout& page, double H)
+// INQUADRA VISO stands under the preview's frame, centred on it. The framing verdict is centred
+// under it, as wide as OK on the left and the window's edge on the right allow, and reaches down
+// to the bottom row, a margin short of each.
+void PlaceFramingHelp(PhotoPageLayout& page, double W, double H)
 {
     constexpr double Margin = 60;
     const TwipsRect& frame = page.ShpBordoAnteprima;
@@ -138,9 +139,12 @@ void PlaceFramingHelp(PhotoPageLayout& page, double H)
     button.Left = ToSingle(double(frame.Left) + (double(frame.Width) - button.Width) / 2);
     button.Top = RoundedTwips((H - page.Image1_6.Height) * (136.0 / 225.0));
 
+    const double centre = double(frame.Left) + double(frame.Width) / 2;
+    const double okRight = double(page.Image1_13.Left) + page.Image1_13.Width;
+    const double half = std::max(0.0, std::min(centre - okRight, W - centre) - Margin);
     TwipsRect& verdict = page.LblInquadratura;
-    verdict.Left = frame.Left;
-    verdict.Width = frame.Width;
+    verdict.Left = ToSingle(centre - half);
+    verdict.Width = ToSingle(2 * half);
     verdict.Top = ToSingle(double(button.Top) + button.Height + Margin);
     verdict.Height = ToSingle(std::max(0.0, double(page.Image1_6.Top) - Margin - verdict.Top));
 }
@@ -159,7 +163,7 @@ PhotoPageLayout LayoutPhotoPage(const PhotoPageInput& input)
     PlaceTops(page, H);
     PlaceLefts(page, W);
 
-    PlaceFramingHelp(page, H);
+    PlaceFramingHelp(page, W, H);
 
     page.LblApriFoto = PlaceTitle(W, H, input.LblApriFoto);
     return page;

@@ -31,17 +31,15 @@ QString RoomNote(FramingRoom room)
     case FramingRoom::Enough:
         break;
     case FramingRoom::CutByPhotoEdge:
-        return FrmMain::tr("La foto non lascia spazio intorno alla testa: inquadratura più vicina "
-                           "possibile");
+        return FrmMain::tr("Poco spazio intorno alla testa: inquadratura più vicina");
     case FramingRoom::HeadTooLargeForPhoto:
-        return FrmMain::tr(
-            "Testa troppo grande per questa foto: inquadratura più vicina possibile");
+        return FrmMain::tr("Testa troppo grande per la foto: inquadratura più vicina");
     }
     return {};
 }
 } // namespace
 
-void FrmMain::ShowFramingVerdict(Framing framing, const QStringList& lines)
+void FrmMain::ShowFramingVerdict(Framing framing, const QStringList& lines, const QString& faults)
 {
     PreviewFraming = framing;
     ShpBordoAnteprima->setStyleSheet(
@@ -52,13 +50,15 @@ void FrmMain::ShowFramingVerdict(Framing framing, const QStringList& lines)
     ShpBordoAnteprima->setToolTip(whole);
     ImgAnteprima->setToolTip(whole);
     LblInquadratura->setToolTip(whole);
-    LblInquadratura->setText(lines.value(0));
+    LblInquadratura->setText(faults.isEmpty() ? lines.value(0)
+                                              : lines.value(0) + QLatin1Char('\n') + faults);
 }
 
 void FrmMain::CheckFraming()
 {
     PreviewCheck = CheckFace(PictAnteprima->Picture());
-    ShowFramingVerdict(PreviewCheck->framing, FramingAdvice(*PreviewCheck));
+    ShowFramingVerdict(PreviewCheck->framing, FramingAdvice(*PreviewCheck),
+                       FaultsInBrief(PreviewCheck->faults));
 }
 
 void FrmMain::FrameFace()
@@ -71,7 +71,7 @@ void FrmMain::FrameFace()
         : std::nullopt;
     if (!framing) {
         PreviewCheck.reset();
-        ShowFramingVerdict(Framing::NoFace, {tr("Nessun viso trovato nella foto")});
+        ShowFramingVerdict(Framing::NoFace, {tr("Nessun viso trovato nella foto")}, {});
         return;
     }
     const SelectionRect& r = framing->selection;
@@ -81,6 +81,6 @@ void FrmMain::FrameFace()
     if (framing->room != FramingRoom::Enough) {
         QStringList lines = FramingAdvice(*PreviewCheck);
         lines.prepend(RoomNote(framing->room));
-        ShowFramingVerdict(PreviewCheck->framing, lines);
+        ShowFramingVerdict(PreviewCheck->framing, lines, FaultsInBrief(PreviewCheck->faults));
     }
 }

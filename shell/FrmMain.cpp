@@ -130,7 +130,7 @@ FrmMain::FrmMain(QWidget* parent)
           Button::BackToDocumentPage, Button::ExitPhotoPage, Button::FrameFace})
         button(1, index);
     LblInquadratura = new QLabel(Frame1[1]);
-    LblInquadratura->setFont(LabelFont(QStringLiteral("MS Sans Serif"), 8.25));
+    LblInquadratura->setFont(QFont(QStringLiteral("MS Sans Serif"), 8));
     LblInquadratura->setStyleSheet(QStringLiteral("color: #1d3557;"));
     LblInquadratura->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     LblInquadratura->setWordWrap(true);

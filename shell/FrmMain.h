@@ -129,7 +129,7 @@ private:
     void ReadZoomBack();
     void StepTone(int16_t& value, int step);
     SelectionRect FitInPhoto(SelectionRect requested) const;
-    void ShowFramingVerdict(Framing framing, const QStringList& lines);
+    void ShowFramingVerdict(Framing framing, const QStringList& lines, const QString& faults);
     void AcceptPhoto();
     void ExitProgram();
     void RefreshReadouts();

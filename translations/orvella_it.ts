@@ -19,16 +19,16 @@
         <translation>Inquadra il viso (Ctrl+I)</translation>
     </message>
     <message>
-        <source>La foto non lascia spazio intorno alla testa: inquadratura più vicina possibile</source>
-        <translation>La foto non lascia spazio intorno alla testa: inquadratura più vicina possibile</translation>
-    </message>
-    <message>
-        <source>Testa troppo grande per questa foto: inquadratura più vicina possibile</source>
-        <translation>Testa troppo grande per questa foto: inquadratura più vicina possibile</translation>
-    </message>
-    <message>
         <source>Nessun viso trovato nella foto</source>
         <translation>Nessun viso trovato nella foto</translation>
+    </message>
+    <message>
+        <source>Poco spazio intorno alla testa: inquadratura più vicina</source>
+        <translation>Poco spazio intorno alla testa: inquadratura più vicina</translation>
+    </message>
+    <message>
+        <source>Testa troppo grande per la foto: inquadratura più vicina</source>
+        <translation>Testa troppo grande per la foto: inquadratura più vicina</translation>
     </message>
 </context>
 <context>

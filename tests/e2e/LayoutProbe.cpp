@@ -83,6 +83,8 @@ int main(int argc, char** argv)
     Print("back1", p.Image1_10);
     Print("exit1", p.Image1_17);
     Print("ok", p.Image1_13);
+    Print("frameface", p.Image1_7);
+    Print("verdict", p.LblInquadratura);
     Print("brightup", p.Image1_4);
     Print("brightdown", p.Image1_3);
     Print("contrastup", p.Image1_0);

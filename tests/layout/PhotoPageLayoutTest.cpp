@@ -46,7 +46,7 @@ TEST(PhotoPageLayout, PlacesEveryControlAtStartSize)
         {"Image1(17)", page.Image1_17, 7626.67, 6537, 2493.33, 649.78},
         {"Image1(13)", page.Image1_13, 4253.33, 5653, 2493.33, 649.78},
         {"Image1(7)", page.Image1_7, 7920, 4805, 2493.33, 649.78},
-        {"LblInquadratura", page.LblInquadratura, 7700, 5514.78, 2933.33, 962.22},
+        {"LblInquadratura", page.LblInquadratura, 7393.33, 5514.78, 3546.67, 962.22},
         {"Image1(4)", page.Image1_4, 366.67, 1767, 2493.33, 649.78},
         {"Image1(3)", page.Image1_3, 366.67, 2473, 2493.33, 649.78},
         {"Image1(0)", page.Image1_0, 366.67, 3604, 2493.33, 649.78},
