@@ -2,9 +2,11 @@
 #include <cstdlib>
 
 #include <QApplication>
+#include <QPainter>
 #include <benchmark/benchmark.h>
 
 #include "AppFolder.h"
+#include "ButtonIndex.h"
 #include "ComposeSheet.h"
 #include "DrawnPortrait.h"
 #include "FrmMain.h"
@@ -34,6 +36,39 @@ void BM_CaptureSelection(benchmark::State& state)
         state.SkipWithError("the capture did not fill a 2000 x 2000 grid");
 }
 BENCHMARK(BM_CaptureSelection)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// INQUADRA VISO on a 6000 x 4000 photo of a real portrait, from the click to the captured preview
+// painted with its verdict.
+void BM_FrameFace(benchmark::State& state)
+{
+    TemporaryApplicationFolder folder;
+    FrmMain form;
+    form.Form_Load();
+    form.show();
+    form.Image1_Click(Button::Passport);
+    // The person fills the frame's height as a portrait takes it, the head a third of it.
+    const QImage portrait
+        = QImage(QStringLiteral(PORTRAITS_DIR "/astronaut.png"))
+              .scaled(4000, 4000, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    QImage photo(6000, 4000, QImage::Format_RGB32);
+    photo.fill(portrait.pixel(3000, 20));
+    QPainter(&photo).drawImage(QPoint(1000, 0), portrait);
+    const QString path = folder.Path("ritratto.bmp");
+    photo.save(path, "BMP");
+    form.ImgEdit1->SetImageSource(path);
+    form.ImgEdit1->ShowImage();
+    form.Globals.DefaultSelectionWidth = 106;
+    form.Globals.DefaultSelectionHeight = 138;
+    // The models are loaded at start, before anyone can click.
+    SharedLandmarkModel();
+    for (auto _ : state) {
+        form.Image1_Click(Button::FrameFace);
+        form.repaint();
+    }
+    if (form.PreviewFraming != Framing::Fits)
+        state.SkipWithError("INQUADRA VISO did not frame the head");
+}
+BENCHMARK(BM_FrameFace)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 void BM_ComposeSheet(benchmark::State& state)
 {
