@@ -1,7 +1,9 @@
 #include <optional>
 
 #include <QDirIterator>
+#include <QFileDialog>
 #include <QFileInfo>
+#include <QLineEdit>
 #include <QMap>
 #include <QPrintDialog>
 #include <gtest/gtest.h>
@@ -40,6 +42,7 @@ QMap<QString, QByteArray> Contents(const QString& folder)
 
 struct CopyRun
 {
+    QString applicationFolder;
     QString workingFolder;
     QMap<QString, QByteArray> applicationBefore;
     QMap<QString, QByteArray> applicationAfter;
@@ -48,6 +51,7 @@ struct CopyRun
     mode_t dataFolderMode = 0;
     QMap<QString, mode_t> modes; // of the working files, where they were written
     SeenMessage message;
+    QString openedIn; // the folder the open dialog showed first
     bool printed = false; // the print system completed the job
 };
 
@@ -69,7 +73,14 @@ CopyRun RunThrough(bool installed, const QString& photo)
         DecideWorkingFolder();
         MessageBoxWatch messages;
         const QStringList before = JobsSoFar();
-        s.Open(photo);
+        WhenModal([&](QWidget* modal) {
+            auto* dialog = qobject_cast<QFileDialog*>(modal);
+            ASSERT_NE(dialog, nullptr);
+            run.openedIn = dialog->directory().absolutePath();
+            dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))->setText(photo);
+            static_cast<QDialog*>(dialog)->accept();
+        });
+        s.form.Image1_Click(Button::Open);
         s.SelectAndAccept();
         WhenModal([](QWidget* modal) {
             auto* dialog = qobject_cast<QPrintDialog*>(modal);
@@ -80,6 +91,7 @@ CopyRun RunThrough(bool installed, const QString& photo)
         run.printed = JobsSoFar().size() > before.size();
         run.message = messages.seen;
     }
+    run.applicationFolder = s.folder.Root();
     run.workingFolder = installed ? home.OrvellaFolder() : s.folder.Root();
     run.applicationAfter = Contents(s.folder.Root());
     run.dataFolderExists = QFileInfo::exists(home.OrvellaFolder());
@@ -104,6 +116,7 @@ TEST(WorkingFiles, GoToTheUsersOwnFolderFromAnInstalledCopyAndStayBesideAPortabl
     const CopyRun installed = RunThrough(true, photo);
 
     for (const CopyRun* run : {&portable, &installed}) {
+        EXPECT_EQ(run->openedIn, QDir(run->applicationFolder).absolutePath());
         EXPECT_FALSE(run->message.shown)
             << run->message.title.toStdString() << ": " << run->message.text.toStdString();
         EXPECT_TRUE(run->printed);
