@@ -6,12 +6,15 @@
 #include "FrmMain.h"
 #include "FrmSplash.h"
 #include "Language.h"
+#include "WorkingFolder.h"
 
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Orvella"));
     QApplication::setApplicationVersion(QStringLiteral(ORVELLA_VERSION));
+    // After the name, which names the user's data folder.
+    DecideWorkingFolder();
     InstallTranslators();
     InstallFontSubstitutes();
 

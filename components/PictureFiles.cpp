@@ -15,6 +15,7 @@
 #include "JpegFiles.h"
 #include "PictureHeader.h"
 #include "RuntimeError.h"
+#include "WorkingFolder.h"
 
 #include <fcntl.h>
 #include <sys/mman.h>
@@ -41,6 +42,7 @@ constexpr double HighestRecordedDpi = 5000;
 constexpr int SavedJpegQuality = 95;
 constexpr int SavedDotsPerInch = 100;
 constexpr mode_t NewFileMode = 0666;
+constexpr mode_t PrivateFileMode = 0600;
 constexpr mode_t AnyWriteBits = 0222;
 constexpr int TemporaryNameAttempts = 100;
 constexpr size_t HugePage = size_t(2) << 20;
@@ -359,8 +361,9 @@ TemporaryFile CreateTemporaryBeside(const QString& path)
 {
     for (int attempt = 0; attempt < TemporaryNameAttempts; ++attempt) {
         const QByteArray name = QFile::encodeName(TemporaryNameBeside(path));
-        const int fd = ::open(name.constData(),
-                              O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, NewFileMode);
+        const int fd
+            = ::open(name.constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC,
+                     WorkingFilesArePrivate() ? PrivateFileMode : NewFileMode);
         if (fd >= 0)
             return {name, fd};
         if (errno != EEXIST)

@@ -32,6 +32,7 @@ enum class PictureFormat { Bmp, Jpeg };
 // Writes a picture: a BMP, or a JPEG at quality 95 without chroma subsampling recording 100 dpi.
 // The file is written new beside its name and renamed over it, so a symbolic link at the name is
 // replaced, never followed, and a failure leaves the previous file whole and no other file behind.
+// The new file is for the user alone (0600) when the working files are private (WorkingFolder.h).
 // A file that cannot be written raises 75 naming it and saying why.
 void SavePicture(const QImage& picture, const QString& path,
                  PictureFormat format = PictureFormat::Bmp);

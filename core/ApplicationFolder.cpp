@@ -2,6 +2,8 @@
 
 #include <QCoreApplication>
 
+#include "WorkingFolder.h"
+
 namespace {
 QString& Override()
 {
@@ -23,4 +25,5 @@ QString ApplicationFile(const QString& relativePath)
 void SetApplicationFolder(const QString& folder)
 {
     Override() = folder;
+    DecideWorkingFolder();
 }

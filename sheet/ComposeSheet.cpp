@@ -9,6 +9,7 @@
 #include "ResizePhoto.h"
 #include "SheetGeometry.h"
 #include "ViewGeometry.h"
+#include "WorkingFolder.h"
 
 namespace {
 // The cut marks' line, one pixel of the sheet.
@@ -31,7 +32,7 @@ SheetResult ComposeSheet(const SheetControls& c, const SheetRequest& request)
 {
     ImageEdit& photo = *c.ImgEdit2;
     ImageEdit& sheet = *c.ImgEditFotoGruppo;
-    const QString resized = ApplicationFile(QStringLiteral("FotoResize.bmp"));
+    const QString resized = WorkingFile(QStringLiteral("FotoResize.bmp"));
 
     photo.ClearImage();
     try {
@@ -110,6 +111,6 @@ SheetResult ComposeSheet(const SheetControls& c, const SheetRequest& request)
     }
     const QString sheetFile = SheetFile(request.DocumentKind);
     if (!sheetFile.isEmpty())
-        sheet.SaveImageAs(ApplicationFile(sheetFile), ImageEdit::JpegFile);
+        sheet.SaveImageAs(WorkingFile(sheetFile), ImageEdit::JpegFile);
     return SheetResult::Composed;
 }

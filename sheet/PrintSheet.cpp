@@ -1,10 +1,10 @@
 #include "PrintSheet.h"
 
-#include "ApplicationFolder.h"
 #include "CommonDialog.h"
 #include "ImageEdit.h"
 #include "Numbers.h"
 #include "PrinterRuntime.h"
+#include "WorkingFolder.h"
 
 void PrintSheet(ImageEdit& sheet, CommonDialog& dialog)
 {
@@ -18,7 +18,7 @@ void PrintSheet(ImageEdit& sheet, CommonDialog& dialog)
 
     // The shown sheet goes to the printer as it is, not read back from its file: a decoded JPEG
     // encoded again at every print would lose a little more each time.
-    const QString sheetFile = ApplicationFile(QStringLiteral("FotoGruppo.jpg"));
+    const QString sheetFile = WorkingFile(QStringLiteral("FotoGruppo.jpg"));
     sheet.SaveImageAs(sheetFile, ImageEdit::JpegFile);
     sheet.SetImageSource(sheetFile);
     sheet.PrintImage(1);

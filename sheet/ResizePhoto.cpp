@@ -8,10 +8,10 @@
 #include <QImage>
 #include <vips/vips8>
 
-#include "ApplicationFolder.h"
 #include "Numbers.h"
 #include "PictureFiles.h"
 #include "RuntimeError.h"
+#include "WorkingFolder.h"
 
 namespace {
 constexpr int Bands = 3;
@@ -86,13 +86,13 @@ QImage ResamplePhoto(const QImage& photo, QSize size)
 
 QImage ReadAcceptedPhoto()
 {
-    return LoadPicture(ApplicationFile(QStringLiteral("FotoAppoggio.bmp")))
+    return LoadPicture(WorkingFile(QStringLiteral("FotoAppoggio.bmp")))
         .convertToFormat(QImage::Format_RGB888);
 }
 
 void ResizePhoto(double PhotoWidth, double PhotoHeight)
 {
-    const QString destination = ApplicationFile(QStringLiteral("FotoResize.bmp"));
+    const QString destination = WorkingFile(QStringLiteral("FotoResize.bmp"));
     const QImage photo = ReadAcceptedPhoto();
     const int32_t targetWidth = ToInt32(PhotoWidth);
     const int32_t targetHeight = ToInt32(PhotoHeight);

@@ -3,7 +3,7 @@
 #include <QImage>
 #include <QSize>
 
-// Resamples the accepted photo (FotoAppoggio.bmp in the application folder) to the document's
+// Resamples the accepted photo (FotoAppoggio.bmp in the working folder) to the document's
 // printed size at 100 pixels per inch and writes it as FotoResize.bmp beside it. The sizes are
 // in hundredths of an inch; rounded half to even, they are the result's size in pixels.
 // Raises 53 when the photo is missing, 481 when it cannot be read or resampled, 75 when the

@@ -15,6 +15,7 @@
 #include "PictureFiles.h"
 #include "RuntimeError.h"
 #include "SelectionFit.h"
+#include "WorkingFolder.h"
 
 namespace {
 QImage ClipboardPicture()
@@ -176,7 +177,7 @@ void FrmMain::AcceptPhoto()
     ImgEdit1->SetImageSource(PictAnteprima->Image());
     ImgEdit1->ClearImage();
     ImgEdit1->FitImage(ImageEdit::FitOnShow);
-    SavePicture(PictAnteprima->Picture(), ApplicationFile(QStringLiteral("FotoAppoggio.bmp")));
+    SavePicture(PictAnteprima->Picture(), WorkingFile(QStringLiteral("FotoAppoggio.bmp")));
     ImgEdit1->SetImageSource(PhotoPath);
     ImgEdit1->ShowImage();
     ImgEdit1->SetViewPercentX(100);

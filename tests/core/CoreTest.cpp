@@ -4,14 +4,17 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 #include "ApplicationFolder.h"
 #include "Errors.h"
 #include "Numbers.h"
+#include "OtherUser.h"
 #include "RuntimeError.h"
 #include "Twips.h"
+#include "WorkingFolder.h"
 
 TEST(Numbers, RoundsHalfToEven)
 {
@@ -58,6 +61,54 @@ TEST(ApplicationFolder, NamesFilesBelowTheFolder)
     EXPECT_EQ(ApplicationFile("CacheBottoni/ok.jpg"), dir.path() + "/CacheBottoni/ok.jpg");
     SetApplicationFolder(QString());
     EXPECT_EQ(ApplicationFolder(), QCoreApplication::applicationDirPath());
+}
+
+TEST(WorkingFolder, IsTheApplicationFolderWhileTheUserMayWriteThereTheirOwnOtherwise)
+{
+    UserDataHome home;
+    QTemporaryDir application;
+    SetApplicationFolder(application.path());
+    EXPECT_EQ(WorkingFolder(), application.path());
+    EXPECT_EQ(WorkingFile("FotoAppoggio.bmp"), application.path() + "/FotoAppoggio.bmp");
+    EXPECT_FALSE(WorkingFilesArePrivate());
+    EXPECT_FALSE(QFileInfo::exists(home.OrvellaFolder()));
+
+    // Decided at the start: the folder made read-only afterwards changes nothing in this run.
+    MakeReadOnly(application.path());
+    EXPECT_EQ(WorkingFolder(), application.path());
+    EXPECT_FALSE(WorkingFilesArePrivate());
+
+    // Started again, by a user who may not write there.
+    {
+        AsOrdinaryUser user;
+        DecideWorkingFolder();
+        EXPECT_EQ(WorkingFolder(), home.OrvellaFolder());
+        EXPECT_EQ(WorkingFile("Passaporto.jpg"), home.OrvellaFolder() + "/Passaporto.jpg");
+        EXPECT_TRUE(WorkingFilesArePrivate());
+    }
+    EXPECT_EQ(ModeOf(home.OrvellaFolder()), 0700u);
+    if (::geteuid() == 0) {
+        EXPECT_EQ(QFileInfo(home.OrvellaFolder()).ownerId(), OrdinaryUserId);
+    }
+    EXPECT_EQ(ApplicationFile("TaglioPP.jpg"), application.path() + "/TaglioPP.jpg");
+    SetApplicationFolder(QString());
+}
+
+TEST(WorkingFolder, TheUsersDataFolderIsMadeWithItsMissingParentsForTheUserAlone)
+{
+    UserDataHome home;
+    const QString dataHome = home.Path() + "/casa di Zoë/.local/share";
+    qputenv("XDG_DATA_HOME", dataHome.toUtf8());
+    QTemporaryDir application;
+    MakeReadOnly(application.path());
+    {
+        AsOrdinaryUser user;
+        SetApplicationFolder(application.path());
+        EXPECT_EQ(WorkingFolder(), dataHome + "/Orvella");
+    }
+    for (const QString& folder : {dataHome + "/Orvella", dataHome, home.Path() + "/casa di Zoë"})
+        EXPECT_EQ(ModeOf(folder), 0700u) << folder.toStdString();
+    SetApplicationFolder(QString());
 }
 
 TEST(Twips, PixelRectanglesShareEdges)

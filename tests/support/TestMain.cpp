@@ -16,6 +16,8 @@ int main(int argc, char** argv)
     if (!std::getenv("QT_QPA_PLATFORM"))
         setenv("QT_QPA_PLATFORM", "offscreen", 1);
     QApplication app(argc, argv);
+    // The program's own name, which names the user's data folder of its working files.
+    QApplication::setApplicationName(QStringLiteral("Orvella"));
     InstallTranslators();
     testing::InitGoogleTest(&argc, argv);
 
