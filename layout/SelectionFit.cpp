@@ -39,3 +39,27 @@ SelectionRect FitSelectionInPhoto(SelectionRect r, int32_t photoWidth, int32_t p
     r.Top = MoveInside(r.Top, r.Height, photoHeight);
     return r;
 }
+
+SelectionRect ForceProportions(SelectionRect drawn, int32_t ratioWidth, int32_t ratioHeight)
+{
+    if (ratioWidth < ratioHeight)
+        drawn.Width = ToInt32(double(ratioWidth) / double(ratioHeight) * drawn.Height);
+    else
+        drawn.Height = ToInt32(double(ratioHeight) / double(ratioWidth) * drawn.Width);
+    return drawn;
+}
+
+SelectionRect KeptSelection(SelectionRect drawn, int32_t keptWidth, int32_t keptHeight,
+                            int32_t photoWidth, int32_t photoHeight, int32_t ratioWidth,
+                            int32_t ratioHeight)
+{
+    if (drawn.Width == 0 || drawn.Height == 0)
+        return FitSelectionInPhoto({0, 0, ratioWidth, ratioHeight}, photoWidth, photoHeight,
+                                   ratioWidth, ratioHeight);
+    if ((drawn.Width == keptWidth && drawn.Height == keptHeight) || ratioWidth <= 0
+        || ratioHeight <= 0)
+        return drawn;
+    // Cut by the photo's edge, the selection would lose the document's proportions.
+    return FitSelectionInPhoto(ForceProportions(drawn, ratioWidth, ratioHeight), photoWidth,
+                               photoHeight, ratioWidth, ratioHeight);
+}

@@ -151,6 +151,18 @@ FrmMain::FrmMain(QWidget* parent)
             [this](int32_t left, int32_t top, int32_t width, int32_t height) {
                 ReportErrors([&] { ImgEdit1_SelectionDrawn(left, top, width, height); });
             });
+    ImgEdit1->SetSelectionShape([this](const QRect& drawn) {
+        try {
+            const SelectionRect kept
+                = KeepSelection({drawn.x(), drawn.y(), drawn.width(), drawn.height()});
+            return QRect(kept.Left, kept.Top, kept.Width, kept.Height);
+        } catch (const RuntimeError&) {
+            // The handler reports it when the drag ends.
+            return drawn;
+        }
+    });
+    connect(ImgEdit1, &ImageEdit::ZoomAsked, this,
+            [this](double steps, QPoint at) { ReportErrors([&] { ZoomAbout(steps, at); }); });
 }
 
 FrmMain::~FrmMain() = default;

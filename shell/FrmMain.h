@@ -122,9 +122,13 @@ private:
     void ChooseDocument(int16_t index);
     void OpenPhoto();
     void StepZoom(int step);
+    // Ctrl + wheel or a pinch on the photo: the zoom about the pointer.
+    void ZoomAbout(double steps, QPoint at);
     void ReadZoomBack();
     void StepTone(int16_t& value, int step);
     SelectionRect FitInPhoto(SelectionRect requested) const;
+    // The selection ImgEdit1_SelectionDrawn keeps for a drawn one.
+    SelectionRect KeepSelection(SelectionRect drawn) const;
     void AcceptPhoto();
     void ExitProgram();
     void RefreshReadouts();

@@ -15,6 +15,7 @@
 #include "PictureFiles.h"
 #include "RuntimeError.h"
 #include "SelectionFit.h"
+#include "ViewGeometry.h"
 
 namespace {
 QImage ClipboardPicture()
@@ -46,6 +47,13 @@ SelectionRect FrmMain::FitInPhoto(SelectionRect requested) const
 {
     return FitSelectionInPhoto(requested, ImgEdit1->ImagePixelWidth(), ImgEdit1->ImagePixelHeight(),
                                Globals.DefaultSelectionWidth, Globals.DefaultSelectionHeight);
+}
+
+SelectionRect FrmMain::KeepSelection(SelectionRect drawn) const
+{
+    return KeptSelection(drawn, SelectionWidth, SelectionHeight, ImgEdit1->ImagePixelWidth(),
+                         ImgEdit1->ImagePixelHeight(), Globals.DefaultSelectionWidth,
+                         Globals.DefaultSelectionHeight);
 }
 
 void FrmMain::ReadZoomBack()
@@ -88,39 +96,36 @@ void FrmMain::StepZoom(int step)
     LblZoom->setText(QString::number(ZoomPercent));
 }
 
+void FrmMain::ZoomAbout(double steps, QPoint at)
+{
+    if (!ImgEdit1->HasImage())
+        return;
+    ZoomPercent = int16_t(WheelZoom(ZoomPercent, steps));
+    ImgEdit1->SetViewZoomAt(ZoomPercent, at);
+    LblZoom->setText(QString::number(ZoomPercent));
+}
+
 void FrmMain::ImgEdit1_SelectionDrawn(int32_t left, int32_t top, int32_t width, int32_t height)
 {
     const int32_t defaultWidth = Globals.DefaultSelectionWidth;
     const int32_t defaultHeight = Globals.DefaultSelectionHeight;
-    if (width == 0 || height == 0) {
-        const SelectionRect fitted = FitInPhoto({0, 0, defaultWidth, defaultHeight});
-        SelectionWidth = fitted.Width;
-        SelectionHeight = fitted.Height;
-        ImgEdit1->SelectRect(fitted.Left, fitted.Top, SelectionWidth, SelectionHeight);
-        return;
-    }
-    if (width != SelectionWidth || height != SelectionHeight) {
-        if (defaultWidth <= 0 || defaultHeight <= 0)
-            Raise(ErrorNumber::DivisionByZero,
-                  QCoreApplication::translate(
-                      "RuntimeError",
-                      "Division by zero: the photo has no default selection to take the "
-                      "document's proportions from (%1 x %2 pixels)")
-                      .arg(defaultWidth)
-                      .arg(defaultHeight));
-        // Portrait documents keep the drawn height, the others the drawn width.
-        if (defaultWidth < defaultHeight) {
-            SelectionHeight = height;
-            SelectionWidth = ToInt32(double(defaultWidth) / double(defaultHeight) * height);
-        } else {
-            SelectionWidth = width;
-            SelectionHeight = ToInt32(double(defaultHeight) / double(defaultWidth) * width);
-        }
-        // Cut by the photo's edge, the selection would lose the document's proportions.
-        const SelectionRect fitted = FitInPhoto({left, top, SelectionWidth, SelectionHeight});
-        SelectionWidth = fitted.Width;
-        SelectionHeight = fitted.Height;
-        ImgEdit1->SelectRect(fitted.Left, fitted.Top, SelectionWidth, SelectionHeight);
+    const bool clicked = width == 0 || height == 0;
+    const bool resized = !clicked && (width != SelectionWidth || height != SelectionHeight);
+    if (resized && (defaultWidth <= 0 || defaultHeight <= 0))
+        Raise(ErrorNumber::DivisionByZero,
+              QCoreApplication::translate(
+                  "RuntimeError",
+                  "Division by zero: the photo has no default selection to take the "
+                  "document's proportions from (%1 x %2 pixels)")
+                  .arg(defaultWidth)
+                  .arg(defaultHeight));
+    if (clicked || resized) {
+        const SelectionRect kept = KeepSelection({left, top, width, height});
+        SelectionWidth = kept.Width;
+        SelectionHeight = kept.Height;
+        ImgEdit1->SelectRect(kept.Left, kept.Top, SelectionWidth, SelectionHeight);
+        if (clicked)
+            return;
     }
     ImgEdit1->CopySelection();
     PictAnteprima->SetPicture(ClipboardPicture());
