@@ -147,6 +147,17 @@ FrmMain::FrmMain(QWidget* parent)
     ImgEdit2->hide();
     CommonDialog1 = new CommonDialog(this);
 
+    SetUpButtonCommands();
+    // The window itself holds the focus until Tab brings it to a button: Return is OK, not the
+    // first button, and no ring shows before the keyboard is used.
+    setFocusPolicy(Qt::ClickFocus);
+    setFocus();
+    LblZoom->setAccessibleDescription(tr("Zoom in percent"));
+    LblLuminosita->setAccessibleDescription(tr("Brightness"));
+    LblContrasto->setAccessibleDescription(tr("Contrast"));
+    ImgEdit1->setAccessibleName(tr("Photo"));
+    ImgEditFotoGruppo->setAccessibleName(tr("Sheet of photos"));
+
     connect(ImgEdit1, &ImageEdit::SelectionDrawn, this,
             [this](int32_t left, int32_t top, int32_t width, int32_t height) {
                 ReportErrors([&] { ImgEdit1_SelectionDrawn(left, top, width, height); });

@@ -7,7 +7,9 @@
 #include <optional>
 
 #include <QHash>
+#include <QKeySequence>
 #include <QLabel>
+#include <QTimer>
 #include <QWidget>
 
 #include "FramingVerdict.h"
@@ -132,6 +134,11 @@ private:
     void AcceptPhoto();
     void ExitProgram();
     void RefreshReadouts();
+    // The picture buttons' names, tooltips and keys, and the stepping buttons' repeat.
+    void SetUpButtonCommands();
+    void PressKey(const QKeySequence& key);
+    void StartRepeat(int16_t index);
+    void RepeatClick();
 
     void Place(QWidget* control, const TwipsRect& rect);
     TwipsSize CaptionSize(const QLabel* label) const;
@@ -141,6 +148,8 @@ private:
     bool composeAgain = false;
     double assignedWidth = 0;
     double assignedHeight = 0;
+    QTimer repeatTimer;
+    int16_t repeating = -1;
 };
 
 // How the readouts write a step: "+" before a positive value.

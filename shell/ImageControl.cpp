@@ -1,15 +1,72 @@
 #include "ImageControl.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPointer>
 
 #include "HeadGuides.h"
 
+namespace {
+// The focus ring's colours: dark outside, light inside, so it shows on every button's picture.
+constexpr QRgb RingDark = 0x1d3557;
+constexpr int RingWidth = 3;
+
+bool PressesButton(const QKeyEvent* event)
+{
+    const int key = event->key();
+    return (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier
+        && (key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter);
+}
+
+class AccessibleButton : public QAccessibleWidget
+{
+public:
+    explicit AccessibleButton(ImageControl* control)
+        : QAccessibleWidget(control, QAccessible::Button)
+    { }
+
+    QStringList actionNames() const override
+    {
+        return QStringList {pressAction()} + QAccessibleWidget::actionNames();
+    }
+
+    void doAction(const QString& name) override
+    {
+        if (name == pressAction())
+            static_cast<ImageControl*>(widget())->Press();
+        else
+            QAccessibleWidget::doAction(name);
+    }
+};
+
+QAccessibleInterface* AccessibleImageControl(const QString& key, QObject* object)
+{
+    auto* control = qobject_cast<ImageControl*>(object);
+    if (key == QLatin1String("ImageControl") && control && control->Index() >= 0)
+        return new AccessibleButton(control);
+    return nullptr;
+}
+} // namespace
+
 ImageControl::ImageControl(QWidget* parent, int16_t index)
     : QWidget(parent)
     , index(index)
-{ }
+{
+    static const bool accessible = (QAccessible::installFactory(AccessibleImageControl), true);
+    Q_UNUSED(accessible);
+    if (index >= 0)
+        setFocusPolicy(Qt::TabFocus);
+}
+
+void ImageControl::Press()
+{
+    Q_EMIT MouseDown(index);
+    Q_EMIT MouseUp(index);
+    Q_EMIT Click(index);
+}
 
 void ImageControl::SetPicture(const QImage& newPicture)
 {
@@ -35,6 +92,12 @@ void ImageControl::paintEvent(QPaintEvent*)
     painter.drawImage(0, 0, scaled);
     if (headGuidesShown)
         DrawHeadGuides(painter, QRectF(rect()));
+    if (hasFocus()) {
+        painter.setPen(QPen(QColor(RingDark), RingWidth));
+        painter.drawRect(QRectF(rect()).adjusted(1.5, 1.5, -1.5, -1.5));
+        painter.setPen(QPen(Qt::white, 1, Qt::DashLine));
+        painter.drawRect(rect().adjusted(RingWidth, RingWidth, -RingWidth - 1, -RingWidth - 1));
+    }
 }
 
 namespace {
@@ -88,4 +151,44 @@ void ImageControl::mouseReleaseEvent(QMouseEvent* event)
     Q_EMIT MouseUp(index);
     if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
         Q_EMIT Click(index);
+}
+
+bool ImageControl::event(QEvent* event)
+{
+    // Space and Return press the focused button before any shortcut of the window takes them.
+    if (event->type() == QEvent::ShortcutOverride && index >= 0
+        && PressesButton(static_cast<QKeyEvent*>(event))) {
+        event->accept();
+        return true;
+    }
+    return QWidget::event(event);
+}
+
+void ImageControl::keyPressEvent(QKeyEvent* event)
+{
+    if (index < 0 || !PressesButton(event))
+        return QWidget::keyPressEvent(event);
+    if (event->isAutoRepeat() || heldKey)
+        return;
+    heldKey = event->key();
+    Q_EMIT MouseDown(index);
+}
+
+void ImageControl::keyReleaseEvent(QKeyEvent* event)
+{
+    if (event->key() != heldKey || event->isAutoRepeat())
+        return QWidget::keyReleaseEvent(event);
+    heldKey = 0;
+    Q_EMIT MouseUp(index);
+    Q_EMIT Click(index);
+}
+
+void ImageControl::focusOutEvent(QFocusEvent* event)
+{
+    // Let go without a click: the key's release will not come here.
+    if (heldKey) {
+        heldKey = 0;
+        Q_EMIT MouseUp(index);
+    }
+    QWidget::focusOutEvent(event);
 }

@@ -14,6 +14,26 @@
         <source>The photo does not have the proportions of the document: select the face on the photo again.</source>
         <translation>Attenzione, la foto non ha le proporzioni del documento: selezionare di nuovo il viso sulla foto.</translation>
     </message>
+    <message>
+        <source>Zoom in percent</source>
+        <translation>Zoom in percentuale</translation>
+    </message>
+    <message>
+        <source>Brightness</source>
+        <translation>Luminosità</translation>
+    </message>
+    <message>
+        <source>Contrast</source>
+        <translation>Contrasto</translation>
+    </message>
+    <message>
+        <source>Photo</source>
+        <translation>Foto</translation>
+    </message>
+    <message>
+        <source>Sheet of photos</source>
+        <translation>Foglio delle foto</translation>
+    </message>
 </context>
 <context>
     <name>RuntimeError</name>
