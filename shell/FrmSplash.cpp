@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QMouseEvent>
+#include <QScreen>
 #include <QVersionNumber>
 
 #include "ImageControl.h"
@@ -87,6 +88,15 @@ void FrmSplash::Form_Load()
     Place(Label2, layout.Label2);
     Place(Image1, layout.Image1);
     Image1->raise();
+}
+
+void FrmSplash::CentreOn(const QScreen* screen)
+{
+    if (!screen)
+        return;
+    QRect placed = frameGeometry();
+    placed.moveCenter(screen->availableGeometry().center());
+    move(placed.topLeft());
 }
 
 void FrmSplash::Timer1_Timer()
