@@ -1,5 +1,7 @@
 #include "ImageControl.h"
 
+#include <cstdlib>
+
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QKeyEvent>
@@ -13,6 +15,34 @@ namespace {
 // The focus ring's colours: dark outside, light inside, so it shows on every button's picture.
 constexpr QRgb RingDark = 0x1d3557;
 constexpr int RingWidth = 3;
+
+// Channels of a button's margin differ from its corner's colour by no more than this in sum.
+constexpr int MarginTolerance = 48;
+
+// The bounding box of the pixels that differ from the picture's top-left corner, as fractions of
+// the picture; the whole picture when none differ.
+QRectF BodyOf(const QImage& picture)
+{
+    if (picture.isNull())
+        return {0, 0, 1, 1};
+    const QImage rgb = picture.convertToFormat(QImage::Format_RGB32);
+    const QRgb margin = rgb.pixel(0, 0);
+    QRect box;
+    for (int y = 0; y < rgb.height(); ++y) {
+        const auto* line = reinterpret_cast<const QRgb*>(rgb.constScanLine(y));
+        for (int x = 0; x < rgb.width(); ++x) {
+            const int difference = std::abs(qRed(line[x]) - qRed(margin))
+                + std::abs(qGreen(line[x]) - qGreen(margin))
+                + std::abs(qBlue(line[x]) - qBlue(margin));
+            if (difference > MarginTolerance)
+                box |= QRect(x, y, 1, 1);
+        }
+    }
+    if (box.isEmpty())
+        return {0, 0, 1, 1};
+    return {double(box.x()) / rgb.width(), double(box.y()) / rgb.height(),
+            double(box.width()) / rgb.width(), double(box.height()) / rgb.height()};
+}
 
 bool PressesButton(const QKeyEvent* event)
 {
@@ -72,6 +102,8 @@ void ImageControl::SetPicture(const QImage& newPicture)
 {
     picture = newPicture;
     scaled = QImage();
+    if (index >= 0)
+        body = BodyOf(picture);
     update();
 }
 
@@ -93,10 +125,14 @@ void ImageControl::paintEvent(QPaintEvent*)
     if (headGuidesShown)
         DrawHeadGuides(painter, QRectF(rect()));
     if (hasFocus()) {
+        const QRect around = QRectF(body.x() * width(), body.y() * height(), body.width() * width(),
+                                    body.height() * height())
+                                 .toAlignedRect()
+                                 .intersected(rect());
         painter.setPen(QPen(QColor(RingDark), RingWidth));
-        painter.drawRect(QRectF(rect()).adjusted(1.5, 1.5, -1.5, -1.5));
+        painter.drawRect(QRectF(around).adjusted(1.5, 1.5, -1.5, -1.5));
         painter.setPen(QPen(Qt::white, 1, Qt::DashLine));
-        painter.drawRect(rect().adjusted(RingWidth, RingWidth, -RingWidth - 1, -RingWidth - 1));
+        painter.drawRect(around.adjusted(RingWidth, RingWidth, -RingWidth - 1, -RingWidth - 1));
     }
 }
 

@@ -42,6 +42,9 @@ protected:
 private:
     QImage picture;
     QImage scaled;
+    // The part of the picture that is the button itself, as fractions of the picture: the focus
+    // ring goes round it, not round the blank margin some pictures have.
+    QRectF body;
     int16_t index;
     bool headGuidesShown = false;
     // A press that finished a double-click begun on another control: after a page change the
