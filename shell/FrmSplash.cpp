@@ -62,6 +62,8 @@ FrmSplash::FrmSplash(std::function<void()> showMain)
     Label1->setText(QStringLiteral("FOTO PER DOCUMENTI"));
     Label2->setText(QStringLiteral("Foto tessera su misura"));
     Image1->SetPicture(QImage(Pictures::Background));
+    // A picture to click, not a button to Tab to: the form takes every key itself.
+    Image1->setFocusPolicy(Qt::NoFocus);
 
     connect(Image1, &ImageControl::Click, this, [this] { Timer1_Timer(); });
     connect(lblProductName, &SplashLabel::Clicked, this, &FrmSplash::Timer1_Timer);

@@ -1,5 +1,6 @@
 #include <functional>
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QGuiApplication>
 #include <QPointer>
@@ -122,4 +123,15 @@ TEST(Splash, StandsInTheMiddleOfTheScreen)
     const QPoint offset
         = run.splash->frameGeometry().center() - screen->availableGeometry().center();
     EXPECT_LE(offset.manhattanLength(), 1) << offset.x() << "," << offset.y();
+}
+
+TEST(Splash, ThePictureTakesNoFocusSoNoRingShowsOnIt)
+{
+    SplashRun run;
+    run.splash->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(run.splash));
+    EXPECT_NE(QApplication::focusWidget(), run.splash->Image1);
+    QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : run.splash,
+                    Qt::Key_Tab);
+    EXPECT_NE(QApplication::focusWidget(), run.splash->Image1);
 }
