@@ -65,7 +65,10 @@ void FrmMain::SetUpButtonCommands()
         const QString label = QString::fromUtf8(command.label);
         QStringList named;
         for (const QKeySequence& key : KeysOf(command)) {
-            named.append(key.toString(QKeySequence::NativeText));
+            // Return and Enter read alike in Italian.
+            const QString name = key.toString(QKeySequence::NativeText);
+            if (!named.contains(name))
+                named.append(name);
             if (!allKeys.contains(key))
                 allKeys.append(key);
         }

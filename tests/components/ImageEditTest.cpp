@@ -8,6 +8,8 @@
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QImageReader>
+#include <QNativeGestureEvent>
+#include <QPointingDevice>
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -532,6 +534,22 @@ TEST_F(SelectionGestureTest, CtrlWheelAsksForZoomAndTheWheelScrolls)
     EXPECT_GT(across->value(), 100);
     EXPECT_EQ(down->value(), downAfter);
     EXPECT_EQ(zoom.count(), 1);
+}
+
+TEST_F(SelectionGestureTest, APinchAsksForZoomInWheelNotches)
+{
+    QSignalSpy zoom(&edit, &ImageEdit::ZoomAsked);
+    // Spread by 10 %: one notch; pinched by the same: one notch back.
+    for (const double value : {0.1, 1 / 1.1 - 1}) {
+        QNativeGestureEvent event(Qt::ZoomNativeGesture, QPointingDevice::primaryPointingDevice(),
+                                  2, QPointF(120, 90), QPointF(120, 90),
+                                  Viewport()->mapToGlobal(QPointF(120, 90)), value, QPointF());
+        QApplication::sendEvent(Viewport(), &event);
+    }
+    ASSERT_EQ(zoom.count(), 2);
+    EXPECT_NEAR(zoom.at(0).at(0).toDouble(), 1, 1e-9);
+    EXPECT_NEAR(zoom.at(1).at(0).toDouble(), -1, 1e-9);
+    EXPECT_EQ(zoom.at(0).at(1).toPoint(), QPoint(120, 90));
 }
 
 TEST_F(SelectionGestureTest, ZoomAtKeepsThePictureUnderThePointer)

@@ -183,7 +183,7 @@ TEST(Shortcuts, TheButtonsTooltipsNameTheirKeysInItalian)
         {Button::Open, "APRI FOTO (Ctrl+O)"},
         {Button::ZoomIn, "ZOOM + (+, Ctrl++)"},
         {Button::ZoomOut, "ZOOM − (-, Ctrl+-)"},
-        {Button::Ok, "OK (Invio, Invio)"},
+        {Button::Ok, "OK (Invio)"},
         {Button::BackToDocumentPage, "INDIETRO (Esc, Alt+Sinistra)"},
         {Button::Print, "STAMPA (Ctrl+P)"},
         {Button::ExitSheetPage, "ESCI (Ctrl+Q)"},
