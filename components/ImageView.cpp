@@ -277,15 +277,21 @@ void ImageView::DragTo(QPointF viewPoint)
     viewport()->update();
 }
 
+// A small band keeps room inside it to be taken for a move.
+SelectionPart ImageView::PartUnder(QPoint viewPoint) const
+{
+    const QRect band = MapToView(selection);
+    const int reach = std::min(HandleReach, std::min(band.width(), band.height()) / 4);
+    return PartAt(band, viewPoint, reach);
+}
+
 void ImageView::UpdateCursor(QPoint viewPoint)
 {
     if (picture.isNull()) {
         viewport()->setCursor(Qt::CrossCursor);
         return;
     }
-    const QRect band = MapToView(selection);
-    const int reach = std::min(HandleReach, std::min(band.width(), band.height()) / 4);
-    switch (PartAt(band, viewPoint, reach)) {
+    switch (PartUnder(viewPoint)) {
     case SelectionPart::TopLeft:
     case SelectionPart::BottomRight:
         viewport()->setCursor(Qt::SizeFDiagCursor);
@@ -308,9 +314,7 @@ void ImageView::mousePressEvent(QMouseEvent* event)
     if (event->button() != Qt::LeftButton || picture.isNull() || gesture != Gesture::None)
         return QAbstractScrollArea::mousePressEvent(event);
     const QPoint corner = NearestCorner(MapToPicture(event->position()), picture.size());
-    const QRect band = MapToView(selection);
-    const int reach = std::min(HandleReach, std::min(band.width(), band.height()) / 4);
-    const SelectionPart part = PartAt(band, event->position().toPoint(), reach);
+    const SelectionPart part = PartUnder(event->position().toPoint());
     pressed = selection;
     reported = selection;
     anchor = corner;

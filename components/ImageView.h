@@ -7,6 +7,8 @@
 #include <QPointF>
 #include <QRect>
 
+#include "ViewGeometry.h"
+
 // The scrolling, zooming view inside ImageEdit. It shows the picture it is given, draws the
 // selection and lets the left button drag a new one, move it (from inside) or resize it (from a
 // corner handle); the arrow keys move it too. All rectangles it takes and gives are in picture
@@ -69,6 +71,7 @@ private:
     void ScrollTowards(QPoint viewPoint);
     void DragTo(QPointF viewPoint);
     QRect Shaped(const QRect& rect) const;
+    SelectionPart PartUnder(QPoint viewPoint) const;
     void UpdateCursor(QPoint viewPoint);
     void UpdateCache(const QRect& visible);
 
