@@ -109,23 +109,27 @@ void FrmMain::ImgEdit1_SelectionDrawn(int32_t left, int32_t top, int32_t width, 
 {
     const int32_t defaultWidth = Globals.DefaultSelectionWidth;
     const int32_t defaultHeight = Globals.DefaultSelectionHeight;
-    const bool clicked = width == 0 || height == 0;
-    const bool resized = !clicked && (width != SelectionWidth || height != SelectionHeight);
-    if (resized && (defaultWidth <= 0 || defaultHeight <= 0))
-        Raise(ErrorNumber::DivisionByZero,
-              QCoreApplication::translate(
-                  "RuntimeError",
-                  "Division by zero: the photo has no default selection to take the "
-                  "document's proportions from (%1 x %2 pixels)")
-                  .arg(defaultWidth)
-                  .arg(defaultHeight));
-    if (clicked || resized) {
-        const SelectionRect kept = KeepSelection({left, top, width, height});
-        SelectionWidth = kept.Width;
-        SelectionHeight = kept.Height;
-        ImgEdit1->SelectRect(kept.Left, kept.Top, SelectionWidth, SelectionHeight);
-        if (clicked)
-            return;
+    if (width == 0 || height == 0) {
+        const SelectionRect fitted = FitInPhoto({0, 0, defaultWidth, defaultHeight});
+        SelectionWidth = fitted.Width;
+        SelectionHeight = fitted.Height;
+        ImgEdit1->SelectRect(fitted.Left, fitted.Top, SelectionWidth, SelectionHeight);
+        return;
+    }
+    if (width != SelectionWidth || height != SelectionHeight) {
+        if (defaultWidth <= 0 || defaultHeight <= 0)
+            Raise(ErrorNumber::DivisionByZero,
+                  QCoreApplication::translate(
+                      "RuntimeError",
+                      "Division by zero: the photo has no default selection to take the "
+                      "document's proportions from (%1 x %2 pixels)")
+                      .arg(defaultWidth)
+                      .arg(defaultHeight));
+        // The same rule shapes the band while the user drags: the release changes nothing.
+        const SelectionRect fitted = KeepSelection({left, top, width, height});
+        SelectionWidth = fitted.Width;
+        SelectionHeight = fitted.Height;
+        ImgEdit1->SelectRect(fitted.Left, fitted.Top, SelectionWidth, SelectionHeight);
     }
     ImgEdit1->CopySelection();
     PictAnteprima->SetPicture(ClipboardPicture());
