@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # The photo page as people handle image programs, with real X events: the splash in the middle of
 # the screen, Ctrl+O for the open dialog, Ctrl + wheel zooming in, ZOOM + held down, a selection
-# moved by dragging it and resized by its corner (checked in the saved FotoAppoggio.bmp), Return
-# building the sheet and Escape going back a page.
+# moved by dragging it and by an arrow key and resized by its corner (checked in the saved
+# FotoAppoggio.bmp), Return building the sheet and Escape going back a page.
 source "$(dirname "$0")/common.sh"
 
 # A photo whose colour tells the place: red grows to the right, green downwards, so that the first
@@ -103,7 +103,8 @@ sleep 0.5
 # The photo at 96 dpi gets the passport's default selection of 102 x 132 pixels, whose
 # proportions every selection keeps.
 # A selection over (170, 200) - (430, 560): kept 360 high and 278 wide. Dragged from inside by
-# (-100, -120), it is captured at (70, 80) with the same size; Return builds the sheet.
+# (-100, -120), then Shift + Down (ten pixels of the screen, 40 of the photo at the fitted 25 %),
+# it is captured at (70, 120) with the same size; Return builds the sheet.
 drag 170 200 430 560
 sleep 0.3
 read -r fx fy <<<"$(on_photo 300 380)"
@@ -115,12 +116,14 @@ for step in 1 2 3 4 5; do
 done
 xdotool mouseup 1
 sleep 0.5
-xdotool windowfocus --sync "$MAIN" key Return
+xdotool windowfocus --sync "$MAIN" key shift+Down
+sleep 0.5
+xdotool key Return
 wait_for_capture "the moved selection"
 read -r w h left top <<<"$(captured)"
 near "$w" 278 6 && near "$h" 360 6 || fail "the moved capture is ${w}x$h, expected about 278x360"
-near "$left" 70 16 && near "$top" 80 16 ||
-    fail "the moved capture was taken at $left,$top, expected about 70,80 (the drawn one stood at 170,200)"
+near "$left" 70 16 && near "$top" 120 16 ||
+    fail "the moved capture was taken at $left,$top, expected about 70,120 (the drawn one stood at 170,200)"
 echo "e2e: moved selection captured at $left,$top, ${w}x$h"
 
 # Escape on the sheet page and on the photo page: page 1, then page 0.
