@@ -37,6 +37,7 @@ int main(int argc, char** argv)
         }
     };
     splash = new FrmSplash(showMain);
+    splash->CentreOn(splash->screen());
     splash->show();
     splash->activateWindow();
     return app.exec();

@@ -11,12 +11,14 @@
 #include <QFileInfo>
 #include <QImage>
 #include <QImageReader>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QScrollBar>
 #include <benchmark/benchmark.h>
 
 #include "ImageEdit.h"
 #include "PhotoPreview.h"
+#include "SelectionFit.h"
 
 #include <jpeglib.h>
 
@@ -98,6 +100,43 @@ void BM_ScrollPaint(benchmark::State& state)
     }
 }
 
+// One step of a selection drag at the zoom given in percent: the pointer moves, the band takes the
+// passport's proportions (as the photo page keeps them) and the view paints it. The band keeps up
+// with the pointer when this stays within a frame, 16 ms.
+void BM_SelectionDragPaint(benchmark::State& state)
+{
+    ImageEdit edit;
+    edit.resize(880, 611);
+    edit.show();
+    edit.SetImageSource(PhotoFile());
+    edit.ShowImage();
+    edit.SetViewZoom(int16_t(state.range(0)));
+    const int32_t width = edit.ImagePixelWidth();
+    const int32_t height = edit.ImagePixelHeight();
+    edit.SetSelectionShape([width, height](const QRect& drawn) {
+        const SelectionRect kept = KeptSelection(
+            {drawn.x(), drawn.y(), drawn.width(), drawn.height()}, 0, 0, width, height, 106, 138);
+        return QRect(kept.Left, kept.Top, kept.Width, kept.Height);
+    });
+    QWidget* viewport = edit.findChild<QAbstractScrollArea*>()->viewport();
+    QCoreApplication::processEvents();
+    const auto send = [viewport](QEvent::Type type, QPointF at, Qt::MouseButtons buttons) {
+        QMouseEvent event(type, at, viewport->mapToGlobal(at), Qt::LeftButton, buttons,
+                          Qt::NoModifier);
+        QCoreApplication::sendEvent(viewport, &event);
+    };
+    send(QEvent::MouseButtonPress, QPointF(200, 150), Qt::LeftButton);
+    int step = 0;
+    for (auto _ : state) {
+        step = (step + 1) % 200;
+        send(QEvent::MouseMove, QPointF(400 + step, 300 + step), Qt::LeftButton);
+        viewport->repaint();
+    }
+    if (edit.Selection().isEmpty())
+        state.SkipWithError("the drag drew no band");
+    send(QEvent::MouseButtonRelease, QPointF(400, 300), Qt::NoButton);
+}
+
 // The decode alone through Qt, for comparison with the whole showing.
 void BM_DecodeOnly(benchmark::State& state)
 {
@@ -169,6 +208,13 @@ BENCHMARK(BM_ScrollPaint)
     ->Arg(100)
     ->Arg(400)
     ->Arg(1600)
+    ->Arg(6400)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime()
+    ->Repetitions(5)
+    ->ReportAggregatesOnly(true);
+BENCHMARK(BM_SelectionDragPaint)
+    ->Arg(100)
     ->Arg(6400)
     ->Unit(benchmark::kMillisecond)
     ->UseRealTime()

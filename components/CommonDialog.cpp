@@ -1,9 +1,13 @@
 #include "CommonDialog.h"
 
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QGridLayout>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QStandardPaths>
+#include <QStorageInfo>
+#include <QUrl>
 
 #include "PhotoPreview.h"
 #include "PrinterRuntime.h"
@@ -11,6 +15,40 @@
 
 namespace {
 constexpr QSize OpenDialogSize(900, 480);
+
+QList<QUrl> Sidebar()
+{
+    QStringList userFolders;
+    for (const auto location : {QStandardPaths::PicturesLocation, QStandardPaths::DesktopLocation,
+                                QStandardPaths::DownloadLocation})
+        userFolders.append(QStandardPaths::writableLocation(location));
+    QStringList mountedRoots;
+    for (const QStorageInfo& volume : QStorageInfo::mountedVolumes())
+        if (volume.isValid() && volume.isReady())
+            mountedRoots.append(volume.rootPath());
+    // The computer first, as the dialog offers it.
+    QList<QUrl> urls {QUrl(QStringLiteral("file:"))};
+    for (const QString& place : SidebarPlaces(QDir::homePath(), userFolders, mountedRoots))
+        urls.append(QUrl::fromLocalFile(place));
+    return urls;
+}
+} // namespace
+
+QStringList SidebarPlaces(const QString& home, const QStringList& userFolders,
+                          const QStringList& mountedRoots)
+{
+    QStringList places {home};
+    for (const QString& folder : userFolders)
+        if (!folder.isEmpty() && QFileInfo(folder).isDir() && !places.contains(folder))
+            places.append(folder);
+    for (const QString& root : mountedRoots)
+        for (const QLatin1StringView removable :
+             {QLatin1StringView("/media/"), QLatin1StringView("/run/media/"),
+              QLatin1StringView("/mnt/")})
+            if (root.startsWith(removable) && root.size() > removable.size()
+                && !places.contains(root))
+                places.append(root);
+    return places;
 }
 
 CommonDialog::CommonDialog(QWidget* owner)
@@ -37,6 +75,7 @@ void CommonDialog::ShowOpen()
     dialog.setFileMode(Flags & OfnFileMustExist ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
     // Names only: the detail view writes its dates in the system's language, not in Italian.
     dialog.setViewMode(QFileDialog::List);
+    dialog.setSidebarUrls(Sidebar());
     // Without CaseSensitive the pattern matches names in any letter case.
     dialog.setFilter(QDir::AllEntries | QDir::AllDirs | QDir::NoDotAndDotDot);
     dialog.setNameFilter(QStringLiteral("%1 (%2)").arg(

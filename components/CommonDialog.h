@@ -40,6 +40,12 @@ private:
     QWidget* owner;
 };
 
+// The places the open dialog's side bar offers besides the computer: the user's home, Pictures,
+// Desktop and Downloads where they exist, then every removable volume among the mounted ones
+// (those desktops mount under /media, /run/media or /mnt), in the order given.
+QStringList SidebarPlaces(const QString& home, const QStringList& userFolders,
+                          const QStringList& mountedRoots);
+
 // Open-dialog flags: the chosen file must exist; the extension may differ from the filter's.
 constexpr int32_t OfnFileMustExist = 0x1000;
 constexpr int32_t OfnExtensionDifferent = 0x400;

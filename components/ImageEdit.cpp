@@ -57,6 +57,9 @@ ImageEdit::ImageEdit(QWidget* parent)
     connect(view, &ImageView::SelectionDrawn, this, [this](const QRect& rect) {
         Q_EMIT SelectionDrawn(rect.x(), rect.y(), rect.width(), rect.height());
     });
+    connect(view, &ImageView::ZoomAsked, this, [this](double steps, QPoint at) {
+        Q_EMIT ZoomAsked(steps, view->viewport()->mapTo(this, at));
+    });
 }
 
 ImageEdit::~ImageEdit() = default;
@@ -149,6 +152,12 @@ void ImageEdit::SetViewZoom(int16_t percent)
     view->SetZoom(percent);
 }
 
+void ImageEdit::SetViewZoomAt(int16_t percent, QPoint at)
+{
+    RequireArgument(percent >= MinimumZoom && percent <= MaximumZoom);
+    view->SetZoomAt(percent, view->viewport()->mapFrom(this, at));
+}
+
 float ImageEdit::ViewZoom() const
 {
     return float(view->Zoom());
@@ -179,6 +188,11 @@ QRect ImageEdit::Selection() const
 void ImageEdit::ScrollToSelection()
 {
     view->ShowSelection();
+}
+
+void ImageEdit::SetSelectionShape(std::function<QRect(const QRect&)> shape)
+{
+    view->SetSelectionShape(std::move(shape));
 }
 
 void ImageEdit::ShowHeadGuides(bool shown)

@@ -30,7 +30,14 @@ class ImageView;
 // - ImageWidthBase uses the file's JFIF density, else its EXIF resolution, else 96 dpi; a density
 //   below 50 or above 5000 dpi counts as none.
 // - SelectRect clips the rectangle to the image and never raises SelectionDrawn.
-// - A drag selects between the pixel corners nearest to where it starts and ends.
+// - A drag selects between the pixel corners nearest to where it starts and ends; one that starts
+//   inside the selection moves it, one that starts on a corner handle resizes it about the
+//   opposite corner; the arrow keys move it by a pixel of the screen (Shift: ten). Each reports
+//   SelectionDrawn once, at the release of the button or key; a release where the press was is
+//   a click, reported with width and height 0.
+// - SetSelectionShape gives the rule by which the owner keeps a selection: the band follows it
+//   while the user drags, and a resize reports the size it gives.
+// - Ctrl + wheel and a pinch report ZoomAsked; the zoom itself is the owner's to set.
 // - CopySelection of an empty selection, PasteAt or DrawMark with no image shown, and DrawMark
 //   outside mark mode 2 raise 5; PasteAt with no picture on the clipboard raises 481.
 // - PasteAt shows the clipboard picture over the image; EndPaste, or the next PasteAt, makes it
@@ -78,6 +85,8 @@ public:
     // Fit and zoom.
     void FitImage(int16_t mode);
     void SetViewZoom(int16_t percent);
+    // Sets the zoom keeping the picture point under `at` (the control's pixels) where it is.
+    void SetViewZoomAt(int16_t percent, QPoint at);
     float ViewZoom() const;
     void SetViewPercentX(int16_t percent);
     void SetViewPercentY(int16_t percent);
@@ -87,6 +96,7 @@ public:
     QRect Selection() const;
     // Scrolls the view, where needed, so that the selection shows.
     void ScrollToSelection();
+    void SetSelectionShape(std::function<QRect(const QRect&)> shape);
     // Head guides inside the selection, on screen only: copies, saves and prints never hold them.
     void ShowHeadGuides(bool shown);
     void CopySelection();
@@ -114,6 +124,8 @@ public:
 
 Q_SIGNALS:
     void SelectionDrawn(int32_t left, int32_t top, int32_t width, int32_t height);
+    // Ctrl + wheel or a pinch at `at` (the control's pixels), in notches of about 10 % each.
+    void ZoomAsked(double steps, QPoint at);
 
 protected:
     void resizeEvent(QResizeEvent* event) override;

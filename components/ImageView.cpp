@@ -2,10 +2,14 @@
 
 #include <cmath>
 
+#include <QApplication>
+#include <QKeyEvent>
 #include <QMouseEvent>
+#include <QNativeGestureEvent>
 #include <QPainter>
 #include <QScrollBar>
 #include <QStyle>
+#include <QWheelEvent>
 
 #include "HeadGuides.h"
 #include "ViewGeometry.h"
@@ -13,6 +17,16 @@
 namespace {
 
 constexpr int ScrollStep = 20;
+// How near a corner of the selection, in screen pixels, the pointer takes its handle, and the
+// side of the handle drawn there.
+constexpr int HandleReach = 6;
+constexpr int HandleSide = 7;
+// An arrow key with Shift moves the selection this many screen pixels.
+constexpr int ShiftStep = 10;
+// One notch of a mouse wheel, in eighths of a degree.
+constexpr double WheelNotch = 120;
+// A pinch's scale change that counts as one wheel notch: 10 %.
+constexpr double PinchNotch = 1.1;
 
 QPoint Rounded(QPointF point)
 {
@@ -27,6 +41,9 @@ ImageView::ImageView(QWidget* parent)
     setFrameShape(QFrame::NoFrame);
     viewport()->setAttribute(Qt::WA_OpaquePaintEvent);
     viewport()->setCursor(Qt::CrossCursor);
+    viewport()->setMouseTracking(true);
+    // Clicking the photo gives it the arrow keys; Tab goes through the page's buttons.
+    setFocusPolicy(Qt::ClickFocus);
     horizontalScrollBar()->setSingleStep(ScrollStep);
     verticalScrollBar()->setSingleStep(ScrollStep);
 }
@@ -50,6 +67,17 @@ void ImageView::SetZoom(double percent)
     zoom = percent;
     UpdateScrollBars();
     CentreOn(centre);
+    viewport()->update();
+}
+
+void ImageView::SetZoomAt(double percent, QPoint viewPoint)
+{
+    const QPointF under = MapToPicture(QPointF(viewPoint));
+    zoom = percent;
+    UpdateScrollBars();
+    const QPointF topLeft = under * Scale() - QPointF(viewPoint);
+    horizontalScrollBar()->setValue(int(std::lround(topLeft.x())));
+    verticalScrollBar()->setValue(int(std::lround(topLeft.y())));
     viewport()->update();
 }
 
@@ -84,6 +112,16 @@ void ImageView::SetHeadGuidesShown(bool shown)
 {
     headGuidesShown = shown;
     viewport()->update();
+}
+
+void ImageView::SetSelectionShape(std::function<QRect(const QRect&)> shape)
+{
+    this->shape = std::move(shape);
+}
+
+QRect ImageView::Shaped(const QRect& rect) const
+{
+    return shape ? shape(rect) : rect;
 }
 
 QSize ImageView::ContentSize() const
@@ -208,6 +246,12 @@ void ImageView::paintEvent(QPaintEvent* event)
     painter.drawRect(band);
     painter.setPen(QPen(Qt::black, 1, Qt::DashLine));
     painter.drawRect(band);
+    painter.setPen(QPen(Qt::black, 1));
+    painter.setBrush(Qt::white);
+    for (const QPoint corner :
+         {band.topLeft(), band.topRight(), band.bottomLeft(), band.bottomRight()})
+        painter.drawRect(QRect(corner - QPoint(HandleSide / 2, HandleSide / 2),
+                               QSize(HandleSide - 1, HandleSide - 1)));
 }
 
 void ImageView::ScrollTowards(QPoint viewPoint)
@@ -224,34 +268,176 @@ void ImageView::ScrollTowards(QPoint viewPoint)
 
 void ImageView::DragTo(QPointF viewPoint)
 {
-    selection = SpannedRect(anchor, NearestCorner(MapToPicture(viewPoint), picture.size()));
+    const QPoint corner = NearestCorner(MapToPicture(viewPoint), picture.size());
+    if (gesture == Gesture::Moving) {
+        reported = MovedInside(pressed, corner - anchor, picture.size());
+    } else {
+        // The band keeps the corner that stays under its anchor, in the size the owner keeps.
+        const QRect drawn = SpannedRect(anchor, corner);
+        if (drawn.isEmpty()) {
+            if (gesture == Gesture::Drawing)
+                reported = drawn;
+            return;
+        }
+        reported = SpannedFrom(anchor, corner, Shaped(drawn).size());
+    }
+    selection = Shaped(reported);
     viewport()->update();
+}
+
+// A small band keeps room inside it to be taken for a move.
+SelectionPart ImageView::PartUnder(QPoint viewPoint) const
+{
+    const QRect band = MapToView(selection);
+    const int reach = std::min(HandleReach, std::min(band.width(), band.height()) / 4);
+    return PartAt(band, viewPoint, reach);
+}
+
+void ImageView::UpdateCursor(QPoint viewPoint)
+{
+    if (picture.isNull()) {
+        viewport()->setCursor(Qt::CrossCursor);
+        return;
+    }
+    switch (PartUnder(viewPoint)) {
+    case SelectionPart::TopLeft:
+    case SelectionPart::BottomRight:
+        viewport()->setCursor(Qt::SizeFDiagCursor);
+        break;
+    case SelectionPart::TopRight:
+    case SelectionPart::BottomLeft:
+        viewport()->setCursor(Qt::SizeBDiagCursor);
+        break;
+    case SelectionPart::Inside:
+        viewport()->setCursor(Qt::OpenHandCursor);
+        break;
+    case SelectionPart::Outside:
+        viewport()->setCursor(Qt::CrossCursor);
+        break;
+    }
 }
 
 void ImageView::mousePressEvent(QMouseEvent* event)
 {
-    if (event->button() != Qt::LeftButton || picture.isNull())
+    if (event->button() != Qt::LeftButton || picture.isNull() || gesture != Gesture::None)
         return QAbstractScrollArea::mousePressEvent(event);
-    dragging = true;
-    anchor = NearestCorner(MapToPicture(event->position()), picture.size());
-    DragTo(event->position());
+    const QPoint corner = NearestCorner(MapToPicture(event->position()), picture.size());
+    const SelectionPart part = PartUnder(event->position().toPoint());
+    pressed = selection;
+    reported = selection;
+    anchor = corner;
+    switch (part) {
+    case SelectionPart::Outside:
+        gesture = Gesture::Drawing;
+        reported = QRect(corner, QSize(0, 0));
+        break;
+    case SelectionPart::Inside:
+        gesture = Gesture::Moving;
+        viewport()->setCursor(Qt::ClosedHandCursor);
+        break;
+    default:
+        gesture = Gesture::Resizing;
+        anchor = OppositeCorner(selection, part);
+        break;
+    }
+    pressedAt = corner;
 }
 
 void ImageView::mouseMoveEvent(QMouseEvent* event)
 {
-    if (!dragging)
+    if (gesture == Gesture::None) {
+        UpdateCursor(event->position().toPoint());
         return QAbstractScrollArea::mouseMoveEvent(event);
+    }
     ScrollTowards(event->position().toPoint());
     DragTo(event->position());
 }
 
 void ImageView::mouseReleaseEvent(QMouseEvent* event)
 {
-    if (!dragging || event->button() != Qt::LeftButton)
+    if (gesture == Gesture::None || event->button() != Qt::LeftButton)
         return QAbstractScrollArea::mouseReleaseEvent(event);
-    dragging = false;
-    if (picture.isNull())
+    if (picture.isNull()) {
+        gesture = Gesture::None;
         return;
+    }
     DragTo(event->position());
+    gesture = Gesture::None;
+    UpdateCursor(event->position().toPoint());
+    const QPoint corner = NearestCorner(MapToPicture(event->position()), picture.size());
+    // Pressed and released on one pixel corner: a click, whatever it began on.
+    Q_EMIT SelectionDrawn(corner == pressedAt ? QRect(corner, QSize(0, 0)) : reported);
+}
+
+void ImageView::wheelEvent(QWheelEvent* event)
+{
+    const QPoint delta = event->angleDelta();
+    if (event->modifiers() & Qt::ControlModifier) {
+        if (!picture.isNull() && delta.y() != 0)
+            Q_EMIT ZoomAsked(delta.y() / WheelNotch, event->position().toPoint());
+        event->accept();
+        return;
+    }
+    if (event->modifiers() & Qt::ShiftModifier) {
+        // Some systems hand Shift + wheel over already turned across.
+        const int notches = delta.y() != 0 ? delta.y() : delta.x();
+        QScrollBar* bar = horizontalScrollBar();
+        bar->setValue(bar->value()
+                      - int(std::lround(notches / WheelNotch * QApplication::wheelScrollLines()
+                                        * bar->singleStep())));
+        event->accept();
+        return;
+    }
+    QAbstractScrollArea::wheelEvent(event);
+}
+
+bool ImageView::viewportEvent(QEvent* event)
+{
+    if (event->type() != QEvent::NativeGesture)
+        return QAbstractScrollArea::viewportEvent(event);
+    const auto* gestureEvent = static_cast<QNativeGestureEvent*>(event);
+    if (gestureEvent->gestureType() == Qt::ZoomNativeGesture && !picture.isNull()
+        && gestureEvent->value() > -1)
+        Q_EMIT ZoomAsked(std::log1p(gestureEvent->value()) / std::log(PinchNotch),
+                         gestureEvent->position().toPoint());
+    return true;
+}
+
+namespace {
+QPoint ArrowDirection(int key)
+{
+    switch (key) {
+    case Qt::Key_Left:
+        return {-1, 0};
+    case Qt::Key_Right:
+        return {1, 0};
+    case Qt::Key_Up:
+        return {0, -1};
+    case Qt::Key_Down:
+        return {0, 1};
+    default:
+        return {};
+    }
+}
+} // namespace
+
+void ImageView::keyPressEvent(QKeyEvent* event)
+{
+    const QPoint direction = ArrowDirection(event->key());
+    if (direction.isNull() || selection.isEmpty() || picture.isNull() || gesture != Gesture::None)
+        return QAbstractScrollArea::keyPressEvent(event);
+    // One pixel of the screen, and never less than one of the picture.
+    const int screenPixel = std::max(1, int(std::lround(1 / Scale())));
+    const int step = (event->modifiers() & Qt::ShiftModifier ? ShiftStep : 1) * screenPixel;
+    selection = Shaped(MovedInside(selection, direction * step, picture.size()));
+    nudged = true;
+    viewport()->update();
+}
+
+void ImageView::keyReleaseEvent(QKeyEvent* event)
+{
+    if (ArrowDirection(event->key()).isNull() || event->isAutoRepeat() || !nudged)
+        return QAbstractScrollArea::keyReleaseEvent(event);
+    nudged = false;
     Q_EMIT SelectionDrawn(selection);
 }

@@ -1,13 +1,18 @@
 #pragma once
 
+#include <functional>
+
 #include <QAbstractScrollArea>
 #include <QImage>
 #include <QPointF>
 #include <QRect>
 
+#include "ViewGeometry.h"
+
 // The scrolling, zooming view inside ImageEdit. It shows the picture it is given, draws the
-// selection and lets the left button drag a new one. All rectangles it takes and gives are in
-// picture pixels.
+// selection and lets the left button drag a new one, move it (from inside) or resize it (from a
+// corner handle); the arrow keys move it too. All rectangles it takes and gives are in picture
+// pixels.
 class ImageView : public QAbstractScrollArea
 {
     Q_OBJECT
@@ -20,6 +25,8 @@ public:
 
     double Zoom() const { return zoom; }
     void SetZoom(double percent);
+    // Zooms keeping the picture point under this viewport point where it is.
+    void SetZoomAt(double percent, QPoint viewPoint);
     void FitToView();
     void SetScrollPercent(Qt::Orientation orientation, int percent);
 
@@ -30,10 +37,15 @@ public:
 
     // Whether the head guides are drawn inside the selection.
     void SetHeadGuidesShown(bool shown);
+    // What the owner will keep of a selection the user makes: the band shows that while the
+    // user drags, and a resize keeps the size it gives.
+    void SetSelectionShape(std::function<QRect(const QRect&)> shape);
 
 Q_SIGNALS:
-    // The user ended a drag over this rectangle.
+    // The user ended a drag, a move or a resize over this rectangle, or let go of an arrow key.
     void SelectionDrawn(const QRect& rect);
+    // Ctrl + wheel or a pinch over this viewport point, in notches of the wheel.
+    void ZoomAsked(double steps, QPoint viewPoint);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -42,8 +54,14 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
+    bool viewportEvent(QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
 
 private:
+    enum class Gesture { None, Drawing, Moving, Resizing };
+
     double Scale() const { return zoom / 100; }
     QSize ContentSize() const;
     QSize ViewSize() const;
@@ -54,14 +72,25 @@ private:
     void CentreOn(QPointF picturePoint);
     void ScrollTowards(QPoint viewPoint);
     void DragTo(QPointF viewPoint);
+    QRect Shaped(const QRect& rect) const;
+    SelectionPart PartUnder(QPoint viewPoint) const;
+    void UpdateCursor(QPoint viewPoint);
     void UpdateCache(const QRect& visible);
 
     QImage picture;
     double zoom = 100;
     QRect selection;
     bool headGuidesShown = false;
-    bool dragging = false;
+    std::function<QRect(const QRect&)> shape;
+    Gesture gesture = Gesture::None;
+    // Drawing and resizing: the pixel corner that stays; moving: the picture point pressed.
     QPoint anchor;
+    // The selection when the gesture began, and the rectangle it will report.
+    QRect pressed;
+    QRect reported;
+    // The pixel corner pressed: a release on it is a click.
+    QPoint pressedAt;
+    bool nudged = false;
 
     // The smoothly scaled picture of the region last visible: repaints and selection drags
     // reuse it instead of rescaling the photo.

@@ -27,6 +27,67 @@ QRect SpannedRect(QPoint anchor, QPoint corner)
             std::abs(corner.x() - anchor.x()), std::abs(corner.y() - anchor.y())};
 }
 
+QRect SpannedFrom(QPoint anchor, QPoint towards, QSize size)
+{
+    const int left = towards.x() < anchor.x() ? anchor.x() - size.width() : anchor.x();
+    const int top = towards.y() < anchor.y() ? anchor.y() - size.height() : anchor.y();
+    return {QPoint(left, top), size};
+}
+
+SelectionPart PartAt(const QRect& band, QPoint point, int reach)
+{
+    if (band.isEmpty())
+        return SelectionPart::Outside;
+    const auto near = [&](int x, int y) {
+        return std::abs(point.x() - x) <= reach && std::abs(point.y() - y) <= reach;
+    };
+    const int right = band.x() + band.width();
+    const int bottom = band.y() + band.height();
+    if (near(band.x(), band.y()))
+        return SelectionPart::TopLeft;
+    if (near(right, band.y()))
+        return SelectionPart::TopRight;
+    if (near(band.x(), bottom))
+        return SelectionPart::BottomLeft;
+    if (near(right, bottom))
+        return SelectionPart::BottomRight;
+    return band.contains(point) ? SelectionPart::Inside : SelectionPart::Outside;
+}
+
+QPoint OppositeCorner(const QRect& rect, SelectionPart handle)
+{
+    const int right = rect.x() + rect.width();
+    const int bottom = rect.y() + rect.height();
+    switch (handle) {
+    case SelectionPart::TopLeft:
+        return {right, bottom};
+    case SelectionPart::TopRight:
+        return {rect.x(), bottom};
+    case SelectionPart::BottomLeft:
+        return {right, rect.y()};
+    default:
+        return rect.topLeft();
+    }
+}
+
+QRect MovedInside(const QRect& selection, QPoint by, QSize picture)
+{
+    const int left
+        = std::clamp(selection.x() + by.x(), 0, std::max(0, picture.width() - selection.width()));
+    const int top
+        = std::clamp(selection.y() + by.y(), 0, std::max(0, picture.height() - selection.height()));
+    return {QPoint(left, top), selection.size()};
+}
+
+int WheelZoom(int percent, double steps)
+{
+    constexpr double StepFactor = 1.1;
+    int zoomed = int(std::lround(percent * std::pow(StepFactor, steps)));
+    if (zoomed == percent && steps != 0)
+        zoomed += steps > 0 ? 1 : -1;
+    return std::clamp(zoomed, int(MinimumZoom), int(MaximumZoom));
+}
+
 QRect ClipToPicture(int64_t left, int64_t top, int64_t width, int64_t height, QSize picture)
 {
     if (width < 0) {

@@ -40,20 +40,43 @@ SelectionRect FitSelectionInPhoto(SelectionRect r, int32_t photoWidth, int32_t p
     return r;
 }
 
+SelectionRect ForceProportions(SelectionRect drawn, int32_t ratioWidth, int32_t ratioHeight)
+{
+    if (ratioWidth < ratioHeight)
+        drawn.Width = ToInt32(double(ratioWidth) / double(ratioHeight) * drawn.Height);
+    else
+        drawn.Height = ToInt32(double(ratioHeight) / double(ratioWidth) * drawn.Width);
+    return drawn;
+}
+
+SelectionRect KeptSelection(SelectionRect drawn, int32_t keptWidth, int32_t keptHeight,
+                            int32_t photoWidth, int32_t photoHeight, int32_t ratioWidth,
+                            int32_t ratioHeight)
+{
+    if (drawn.Width == 0 || drawn.Height == 0)
+        return FitSelectionInPhoto({0, 0, ratioWidth, ratioHeight}, photoWidth, photoHeight,
+                                   ratioWidth, ratioHeight);
+    if ((drawn.Width == keptWidth && drawn.Height == keptHeight) || ratioWidth <= 0
+        || ratioHeight <= 0)
+        return drawn;
+    // Cut by the photo's edge, the selection would lose the document's proportions.
+    return FitSelectionInPhoto(ForceProportions(drawn, ratioWidth, ratioHeight), photoWidth,
+                               photoHeight, ratioWidth, ratioHeight);
+}
+
 std::optional<HeadFraming> FrameHead(const HeadSpan& head, int32_t photoWidth, int32_t photoHeight,
                                      int32_t ratioWidth, int32_t ratioHeight)
 {
     const double height = (head.chin - head.crown) / FramedHeadShare;
     if (!(height >= 1) || ratioWidth <= 0 || ratioHeight <= 0 || height > 1e9)
         return std::nullopt;
+    // The side the forced drag keeps, as if drawn; the other follows as the drag forces it.
     SelectionRect r {};
-    if (ratioWidth < ratioHeight) {
+    if (ratioWidth < ratioHeight)
         r.Height = ToInt32(height);
-        r.Width = ToInt32(double(ratioWidth) / double(ratioHeight) * r.Height);
-    } else {
+    else
         r.Width = ToInt32(height * ratioWidth / ratioHeight);
-        r.Height = ToInt32(double(ratioHeight) / double(ratioWidth) * r.Width);
-    }
+    r = ForceProportions(r, ratioWidth, ratioHeight);
     r.Width = std::max(r.Width, 1);
     r.Height = std::max(r.Height, 1);
     r.Top = ToInt32(head.crown - FramedCrownShare * r.Height);

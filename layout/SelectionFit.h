@@ -50,3 +50,17 @@ struct HeadFraming
 // of no height.
 std::optional<HeadFraming> FrameHead(const HeadSpan& head, int32_t photoWidth, int32_t photoHeight,
                                      int32_t ratioWidth, int32_t ratioHeight);
+
+// The document's proportions forced on a drawn selection: a portrait document (ratioWidth less
+// than ratioHeight) keeps the drawn height, the others the drawn width; the other side is the
+// quotient of the proportions, formed first, times the kept side, rounded half to even. Left and
+// top stay. The ratio must not be zero.
+SelectionRect ForceProportions(SelectionRect drawn, int32_t ratioWidth, int32_t ratioHeight);
+
+// The selection the photo page keeps for a drawn one, given the size it kept last: a click
+// without a drag (a side of 0) gives the default selection at the photo's corner; the size kept
+// last stays as drawn; any other is forced to the proportions and put inside the photo. With no
+// ratio, the drawn selection is returned as it is.
+SelectionRect KeptSelection(SelectionRect drawn, int32_t keptWidth, int32_t keptHeight,
+                            int32_t photoWidth, int32_t photoHeight, int32_t ratioWidth,
+                            int32_t ratioHeight);

@@ -7,7 +7,6 @@
 #include <QResizeEvent>
 #include <QScopeGuard>
 #include <QScreen>
-#include <QShortcut>
 
 #include "ButtonIndex.h"
 #include "CommonDialog.h"
@@ -134,12 +133,6 @@ FrmMain::FrmMain(QWidget* parent)
     LblInquadratura->setStyleSheet(QStringLiteral("color: #1d3557;"));
     LblInquadratura->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     LblInquadratura->setWordWrap(true);
-    auto* frameFace = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_I), this);
-    connect(frameFace, &QShortcut::activated, this, [this] {
-        if (CurrentPage == 1)
-            Image1_Click(Button::FrameFace);
-    });
-    Image1.at(Button::FrameFace)->setToolTip(tr("Inquadra il viso (Ctrl+I)"));
     // The zoom row stands just under the title: the title's text goes over the blank top of the
     // zoom buttons' pictures.
     LblApriFoto->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
@@ -160,10 +153,34 @@ FrmMain::FrmMain(QWidget* parent)
     ImgEdit2->hide();
     CommonDialog1 = new CommonDialog(this);
 
+    SetUpButtonCommands();
+    // The window itself holds the focus until Tab brings it to a button: Return is OK, not the
+    // first button, and no ring shows before the keyboard is used.
+    setFocusPolicy(Qt::ClickFocus);
+    setFocus();
+    LblZoom->setAccessibleDescription(tr("Zoom in percent"));
+    LblLuminosita->setAccessibleDescription(tr("Brightness"));
+    LblContrasto->setAccessibleDescription(tr("Contrast"));
+    ImgEdit1->setAccessibleName(tr("Photo"));
+    LblInquadratura->setAccessibleDescription(tr("Framing of the face"));
+    ImgEditFotoGruppo->setAccessibleName(tr("Sheet of photos"));
+
     connect(ImgEdit1, &ImageEdit::SelectionDrawn, this,
             [this](int32_t left, int32_t top, int32_t width, int32_t height) {
                 ReportErrors([&] { ImgEdit1_SelectionDrawn(left, top, width, height); });
             });
+    ImgEdit1->SetSelectionShape([this](const QRect& drawn) {
+        try {
+            const SelectionRect kept
+                = KeepSelection({drawn.x(), drawn.y(), drawn.width(), drawn.height()});
+            return QRect(kept.Left, kept.Top, kept.Width, kept.Height);
+        } catch (const RuntimeError&) {
+            // The handler reports it when the drag ends.
+            return drawn;
+        }
+    });
+    connect(ImgEdit1, &ImageEdit::ZoomAsked, this,
+            [this](double steps, QPoint at) { ReportErrors([&] { ZoomAbout(steps, at); }); });
 }
 
 FrmMain::~FrmMain() = default;

@@ -7,7 +7,9 @@
 #include <optional>
 
 #include <QHash>
+#include <QKeySequence>
 #include <QLabel>
+#include <QTimer>
 #include <QWidget>
 
 #include "FaceCheck.h"
@@ -126,13 +128,22 @@ private:
     void ChooseDocument(int16_t index);
     void OpenPhoto();
     void StepZoom(int step);
+    // Ctrl + wheel or a pinch on the photo: the zoom about the pointer.
+    void ZoomAbout(double steps, QPoint at);
     void ReadZoomBack();
     void StepTone(int16_t& value, int step);
     SelectionRect FitInPhoto(SelectionRect requested) const;
     void ShowFramingVerdict(Framing framing, const QStringList& lines, const QString& faults);
+    // The selection ImgEdit1_SelectionDrawn keeps for a drawn one.
+    SelectionRect KeepSelection(SelectionRect drawn) const;
     void AcceptPhoto();
     void ExitProgram();
     void RefreshReadouts();
+    // The picture buttons' names, tooltips and keys, and the stepping buttons' repeat.
+    void SetUpButtonCommands();
+    void PressKey(const QKeySequence& key);
+    void StartRepeat(int16_t index);
+    void RepeatClick();
 
     void Place(QWidget* control, const TwipsRect& rect);
     TwipsSize CaptionSize(const QLabel* label) const;
@@ -142,6 +153,8 @@ private:
     bool composeAgain = false;
     double assignedWidth = 0;
     double assignedHeight = 0;
+    QTimer repeatTimer;
+    int16_t repeating = -1;
 };
 
 // How the readouts write a step: "+" before a positive value.

@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QMouseEvent>
+#include <QScreen>
 #include <QVersionNumber>
 
 #include "ImageControl.h"
@@ -61,6 +62,8 @@ FrmSplash::FrmSplash(std::function<void()> showMain)
     Label1->setText(QStringLiteral("FOTO PER DOCUMENTI"));
     Label2->setText(QStringLiteral("Foto tessera su misura"));
     Image1->SetPicture(QImage(Pictures::Background));
+    // A picture to click, not a button to Tab to: the form takes every key itself.
+    Image1->setFocusPolicy(Qt::NoFocus);
 
     connect(Image1, &ImageControl::Click, this, [this] { Timer1_Timer(); });
     connect(lblProductName, &SplashLabel::Clicked, this, &FrmSplash::Timer1_Timer);
@@ -87,6 +90,15 @@ void FrmSplash::Form_Load()
     Place(Label2, layout.Label2);
     Place(Image1, layout.Image1);
     Image1->raise();
+}
+
+void FrmSplash::CentreOn(const QScreen* screen)
+{
+    if (!screen)
+        return;
+    QRect placed = frameGeometry();
+    placed.moveCenter(screen->availableGeometry().center());
+    move(placed.topLeft());
 }
 
 void FrmSplash::Timer1_Timer()

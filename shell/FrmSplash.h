@@ -9,6 +9,7 @@
 #include "SplashLayout.h"
 
 class ImageControl;
+class QScreen;
 
 // A label that takes its own clicks, so a click on it never reaches the form behind it.
 class SplashLabel : public QLabel
@@ -39,6 +40,8 @@ public:
 
     void Form_Load();
     void Timer1_Timer();
+    // Puts the splash in the middle of the screen, where the main window will open.
+    void CentreOn(const QScreen* screen);
 
     SplashLabel* Label1;
     SplashLabel* lblProductName;

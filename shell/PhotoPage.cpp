@@ -16,6 +16,7 @@
 #include "RuntimeError.h"
 #include "SelectionFit.h"
 #include "WorkingFolder.h"
+#include "ViewGeometry.h"
 
 namespace {
 QImage ClipboardPicture()
@@ -47,6 +48,13 @@ SelectionRect FrmMain::FitInPhoto(SelectionRect requested) const
 {
     return FitSelectionInPhoto(requested, ImgEdit1->ImagePixelWidth(), ImgEdit1->ImagePixelHeight(),
                                Globals.DefaultSelectionWidth, Globals.DefaultSelectionHeight);
+}
+
+SelectionRect FrmMain::KeepSelection(SelectionRect drawn) const
+{
+    return KeptSelection(drawn, SelectionWidth, SelectionHeight, ImgEdit1->ImagePixelWidth(),
+                         ImgEdit1->ImagePixelHeight(), Globals.DefaultSelectionWidth,
+                         Globals.DefaultSelectionHeight);
 }
 
 void FrmMain::ReadZoomBack()
@@ -89,6 +97,15 @@ void FrmMain::StepZoom(int step)
     LblZoom->setText(QString::number(ZoomPercent));
 }
 
+void FrmMain::ZoomAbout(double steps, QPoint at)
+{
+    if (!ImgEdit1->HasImage())
+        return;
+    ZoomPercent = int16_t(WheelZoom(ZoomPercent, steps));
+    ImgEdit1->SetViewZoomAt(ZoomPercent, at);
+    LblZoom->setText(QString::number(ZoomPercent));
+}
+
 void FrmMain::ImgEdit1_SelectionDrawn(int32_t left, int32_t top, int32_t width, int32_t height)
 {
     const int32_t defaultWidth = Globals.DefaultSelectionWidth;
@@ -109,16 +126,8 @@ void FrmMain::ImgEdit1_SelectionDrawn(int32_t left, int32_t top, int32_t width, 
                       "document's proportions from (%1 x %2 pixels)")
                       .arg(defaultWidth)
                       .arg(defaultHeight));
-        // Portrait documents keep the drawn height, the others the drawn width.
-        if (defaultWidth < defaultHeight) {
-            SelectionHeight = height;
-            SelectionWidth = ToInt32(double(defaultWidth) / double(defaultHeight) * height);
-        } else {
-            SelectionWidth = width;
-            SelectionHeight = ToInt32(double(defaultHeight) / double(defaultWidth) * width);
-        }
-        // Cut by the photo's edge, the selection would lose the document's proportions.
-        const SelectionRect fitted = FitInPhoto({left, top, SelectionWidth, SelectionHeight});
+        // The same rule shapes the band while the user drags: the release changes nothing.
+        const SelectionRect fitted = KeepSelection({left, top, width, height});
         SelectionWidth = fitted.Width;
         SelectionHeight = fitted.Height;
         ImgEdit1->SelectRect(fitted.Left, fitted.Top, SelectionWidth, SelectionHeight);

@@ -30,6 +30,26 @@
         <source>Testa troppo grande per la foto: inquadratura più vicina</source>
         <translation>Testa troppo grande per la foto: inquadratura più vicina</translation>
     </message>
+    <message>
+        <source>Zoom in percent</source>
+        <translation>Zoom in percentuale</translation>
+    </message>
+    <message>
+        <source>Brightness</source>
+        <translation>Luminosità</translation>
+    </message>
+    <message>
+        <source>Contrast</source>
+        <translation>Contrasto</translation>
+    </message>
+    <message>
+        <source>Photo</source>
+        <translation>Foto</translation>
+    </message>
+    <message>
+        <source>Sheet of photos</source>
+        <translation>Foglio delle foto</translation>
+    </message>
 </context>
 <context>
     <name>RuntimeError</name>

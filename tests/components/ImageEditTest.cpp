@@ -4,13 +4,17 @@
 #include <optional>
 
 #include <QAbstractScrollArea>
+#include <QApplication>
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QImageReader>
+#include <QNativeGestureEvent>
+#include <QPointingDevice>
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QWheelEvent>
 #include <gtest/gtest.h>
 
 #include "Errors.h"
@@ -363,6 +367,205 @@ TEST_F(ImageEditTest, ClickWithoutDragReportsZeroSize)
     QTest::mouseClick(ViewOf(edit)->viewport(), Qt::LeftButton, Qt::NoModifier, {50, 60});
     ASSERT_EQ(spy.count(), 1);
     EXPECT_EQ(Reported(spy), QRect(50, 60, 0, 0));
+}
+
+// A 200 x 150 picture at 100 % in a 400 x 300 control stands at (100, 75); the owner keeps
+// selections 4 wide for every 5 high, as a portrait document would.
+class SelectionGestureTest : public ImageEditTest
+{
+protected:
+    static constexpr QPoint Origin {100, 75};
+
+    void SetUp() override
+    {
+        ShowOnScreen(edit, {400, 300});
+        Show(edit, WriteBmp("photo.bmp", PatternPicture(200, 150)), false);
+        edit.SetSelectionShape(
+            [](const QRect& r) { return QRect(r.x(), r.y(), r.height() * 4 / 5, r.height()); });
+    }
+
+    QWidget* Viewport() { return ViewOf(edit)->viewport(); }
+    static QPoint At(int x, int y) { return Origin + QPoint(x, y); }
+
+    void Wheel(QPoint at, QPoint angle, Qt::KeyboardModifiers modifiers)
+    {
+        QWheelEvent event(at, Viewport()->mapToGlobal(at), QPoint(), angle, Qt::NoButton, modifiers,
+                          Qt::NoScrollPhase, false);
+        QApplication::sendEvent(Viewport(), &event);
+    }
+
+    ImageEdit edit;
+};
+
+TEST_F(SelectionGestureTest, TheBandIsWhatTheOwnerKeepsAndItsAnchorCornerStays)
+{
+    QSignalSpy spy(&edit, &ImageEdit::SelectionDrawn);
+    const struct
+    {
+        const char* what;
+        QPoint from, to;
+        QRect expected;
+    } cases[] = {
+        // 60 x 70 drawn: kept 56 x 70 from the corner pressed.
+        {"down and right", {10, 10}, {70, 80}, {10, 10, 56, 70}},
+        // 60 x 80 drawn up and left of (80, 100): kept 64 x 80 ending there.
+        {"up and left", {80, 100}, {20, 20}, {16, 20, 64, 80}},
+    };
+    for (const auto& c : cases) {
+        QTest::mousePress(Viewport(), Qt::LeftButton, Qt::NoModifier, At(c.from.x(), c.from.y()));
+        QTest::mouseMove(Viewport(), At(c.to.x(), c.to.y()));
+        EXPECT_EQ(edit.Selection(), c.expected) << c.what << ": the band while dragging";
+        EXPECT_EQ(spy.count(), 0) << c.what;
+        QTest::mouseRelease(Viewport(), Qt::LeftButton, Qt::NoModifier, At(c.to.x(), c.to.y()));
+        ASSERT_EQ(spy.count(), 1) << c.what;
+        EXPECT_EQ(Reported(spy), c.expected) << c.what;
+        spy.clear();
+    }
+}
+
+TEST_F(SelectionGestureTest, ADragFromInsideMovesTheSelectionWithinThePicture)
+{
+    edit.SelectRect(20, 20, 40, 50);
+    QSignalSpy spy(&edit, &ImageEdit::SelectionDrawn);
+
+    QTest::mouseMove(Viewport(), At(40, 40));
+    EXPECT_EQ(Viewport()->cursor().shape(), Qt::OpenHandCursor);
+    QTest::mousePress(Viewport(), Qt::LeftButton, Qt::NoModifier, At(40, 40));
+    EXPECT_EQ(Viewport()->cursor().shape(), Qt::ClosedHandCursor);
+    QTest::mouseMove(Viewport(), At(70, 50));
+    EXPECT_EQ(edit.Selection(), QRect(50, 30, 40, 50));
+    QTest::mouseRelease(Viewport(), Qt::LeftButton, Qt::NoModifier, At(70, 50));
+    ASSERT_EQ(spy.count(), 1);
+    EXPECT_EQ(Reported(spy), QRect(50, 30, 40, 50));
+    EXPECT_EQ(Viewport()->cursor().shape(), Qt::OpenHandCursor);
+
+    // Far past the right and bottom edges: stopped at them, the size kept.
+    Drag(edit, At(60, 50), At(390, 290));
+    ASSERT_EQ(spy.count(), 2);
+    EXPECT_EQ(Reported(spy, 1), QRect(160, 100, 40, 50));
+
+    // A click inside, without a drag, is still a click.
+    QTest::mouseClick(Viewport(), Qt::LeftButton, Qt::NoModifier, At(170, 120));
+    ASSERT_EQ(spy.count(), 3);
+    EXPECT_EQ(Reported(spy, 2), QRect(170, 120, 0, 0));
+}
+
+TEST_F(SelectionGestureTest, ACornerHandleResizesAboutTheOppositeCorner)
+{
+    const QRect start(20, 20, 40, 50);
+    const struct
+    {
+        const char* what;
+        QPoint handle, to;
+        Qt::CursorShape cursor;
+        QRect expected;
+    } cases[] = {
+        // From the fixed (20, 20) to (100, 100): 80 high, 64 wide.
+        {"bottom right", {60, 70}, {100, 100}, Qt::SizeFDiagCursor, {20, 20, 64, 80}},
+        // From the fixed (60, 70) to (0, 10): 60 high, 48 wide, ending at (60, 70).
+        {"top left", {20, 20}, {0, 10}, Qt::SizeFDiagCursor, {12, 10, 48, 60}},
+        // From the fixed (20, 70) to (90, 30): 40 high, 32 wide.
+        {"top right", {60, 20}, {90, 30}, Qt::SizeBDiagCursor, {20, 30, 32, 40}},
+        // From the fixed (60, 20) to (10, 120): 100 high, 80 wide, ending at x 60.
+        {"bottom left", {20, 70}, {10, 120}, Qt::SizeBDiagCursor, {-20, 20, 80, 100}},
+    };
+    for (const auto& c : cases) {
+        edit.SelectRect(start.x(), start.y(), start.width(), start.height());
+        QSignalSpy spy(&edit, &ImageEdit::SelectionDrawn);
+        // Within a few pixels of the corner takes its handle.
+        const QPoint handle = At(c.handle.x(), c.handle.y()) + QPoint(2, -2);
+        QTest::mouseMove(Viewport(), handle);
+        EXPECT_EQ(Viewport()->cursor().shape(), c.cursor) << c.what;
+        Drag(edit, handle, At(c.to.x(), c.to.y()));
+        ASSERT_EQ(spy.count(), 1) << c.what;
+        EXPECT_EQ(Reported(spy), c.expected) << c.what;
+    }
+}
+
+TEST_F(SelectionGestureTest, ArrowKeysMoveByAScreenPixelAndReportAtTheRelease)
+{
+    // At 50 % a pixel of the screen is two of the picture.
+    edit.SetViewZoom(50);
+    edit.SelectRect(20, 20, 40, 50);
+    QWidget* view = ViewOf(edit);
+    QSignalSpy spy(&edit, &ImageEdit::SelectionDrawn);
+
+    QTest::keyPress(view, Qt::Key_Right);
+    EXPECT_EQ(edit.Selection(), QRect(22, 20, 40, 50));
+    EXPECT_EQ(spy.count(), 0);
+    QTest::keyRelease(view, Qt::Key_Right);
+    ASSERT_EQ(spy.count(), 1);
+    EXPECT_EQ(Reported(spy), QRect(22, 20, 40, 50));
+
+    QTest::keyPress(view, Qt::Key_Down, Qt::ShiftModifier);
+    QTest::keyPress(view, Qt::Key_Left, Qt::ShiftModifier);
+    EXPECT_EQ(edit.Selection(), QRect(2, 40, 40, 50));
+    QTest::keyRelease(view, Qt::Key_Left, Qt::ShiftModifier);
+    ASSERT_EQ(spy.count(), 2);
+    EXPECT_EQ(Reported(spy, 1), QRect(2, 40, 40, 50));
+
+    // Stopped at the edge.
+    QTest::keyClick(view, Qt::Key_Up, Qt::ShiftModifier);
+    QTest::keyClick(view, Qt::Key_Up, Qt::ShiftModifier);
+    QTest::keyClick(view, Qt::Key_Up, Qt::ShiftModifier);
+    EXPECT_EQ(edit.Selection(), QRect(2, 0, 40, 50));
+}
+
+TEST_F(SelectionGestureTest, CtrlWheelAsksForZoomAndTheWheelScrolls)
+{
+    QSignalSpy zoom(&edit, &ImageEdit::ZoomAsked);
+    Wheel({150, 100}, {0, 240}, Qt::ControlModifier);
+    ASSERT_EQ(zoom.count(), 1);
+    EXPECT_DOUBLE_EQ(zoom.at(0).at(0).toDouble(), 2.0);
+    EXPECT_EQ(zoom.at(0).at(1).toPoint(), QPoint(150, 100));
+    EXPECT_EQ(edit.ViewZoom(), 100) << "the zoom is the owner's to set";
+
+    edit.SetViewZoom(400);
+    QCoreApplication::processEvents();
+    QScrollBar* across = ViewOf(edit)->horizontalScrollBar();
+    QScrollBar* down = ViewOf(edit)->verticalScrollBar();
+    across->setValue(100);
+    down->setValue(100);
+    Wheel({150, 100}, {0, -120}, Qt::NoModifier);
+    EXPECT_EQ(across->value(), 100);
+    EXPECT_GT(down->value(), 100);
+    const int downAfter = down->value();
+    Wheel({150, 100}, {0, -120}, Qt::ShiftModifier);
+    EXPECT_GT(across->value(), 100);
+    EXPECT_EQ(down->value(), downAfter);
+    EXPECT_EQ(zoom.count(), 1);
+}
+
+TEST_F(SelectionGestureTest, APinchAsksForZoomInWheelNotches)
+{
+    QSignalSpy zoom(&edit, &ImageEdit::ZoomAsked);
+    // Spread by 10 %: one notch; pinched by the same: one notch back.
+    for (const double value : {0.1, 1 / 1.1 - 1}) {
+        QNativeGestureEvent event(Qt::ZoomNativeGesture, QPointingDevice::primaryPointingDevice(),
+                                  2, QPointF(120, 90), QPointF(120, 90),
+                                  Viewport()->mapToGlobal(QPointF(120, 90)), value, QPointF());
+        QApplication::sendEvent(Viewport(), &event);
+    }
+    ASSERT_EQ(zoom.count(), 2);
+    EXPECT_NEAR(zoom.at(0).at(0).toDouble(), 1, 1e-9);
+    EXPECT_NEAR(zoom.at(1).at(0).toDouble(), -1, 1e-9);
+    EXPECT_EQ(zoom.at(0).at(1).toPoint(), QPoint(120, 90));
+}
+
+TEST_F(SelectionGestureTest, ZoomAtKeepsThePictureUnderThePointer)
+{
+    // Large enough to scroll, so that any picture point can stay where it is.
+    edit.SetViewZoom(400);
+    QCoreApplication::processEvents();
+    QSignalSpy spy(&edit, &ImageEdit::SelectionDrawn);
+    const QPoint pointer(130, 110);
+    QTest::mouseClick(Viewport(), Qt::LeftButton, Qt::NoModifier, pointer);
+    for (int16_t percent : {1600, 800, 440}) {
+        edit.SetViewZoomAt(percent, pointer);
+        QTest::mouseClick(Viewport(), Qt::LeftButton, Qt::NoModifier, pointer);
+        EXPECT_EQ(Reported(spy, int(spy.count()) - 1), Reported(spy)) << percent;
+        EXPECT_EQ(edit.ViewZoom(), percent);
+    }
 }
 
 TEST_F(ImageEditTest, SelectRectRaisesNothingAndIsClippedToTheImage)

@@ -94,4 +94,67 @@ TEST(MarkPixelsTest, SlantedMarkIsOneConnectedPixelPerStep)
     }
 }
 
+TEST(SelectionGeometryTest, SpannedFromKeepsTheAnchorCornerOnEverySide)
+{
+    const QSize size(30, 40);
+    EXPECT_EQ(SpannedFrom({100, 100}, {150, 120}, size), QRect(100, 100, 30, 40));
+    EXPECT_EQ(SpannedFrom({100, 100}, {50, 120}, size), QRect(70, 100, 30, 40));
+    EXPECT_EQ(SpannedFrom({100, 100}, {150, 20}, size), QRect(100, 60, 30, 40));
+    EXPECT_EQ(SpannedFrom({100, 100}, {50, 20}, size), QRect(70, 60, 30, 40));
+}
+
+TEST(SelectionGeometryTest, PartAtFindsTheHandlesTheInsideAndTheOutside)
+{
+    // A band from (100, 50) to (200, 170).
+    const QRect band(100, 50, 100, 120);
+    const struct
+    {
+        QPoint at;
+        SelectionPart part;
+    } cases[] = {
+        {{100, 50}, SelectionPart::TopLeft},      {{95, 45}, SelectionPart::TopLeft},
+        {{206, 44}, SelectionPart::TopRight},     {{100, 170}, SelectionPart::BottomLeft},
+        {{204, 175}, SelectionPart::BottomRight}, {{150, 100}, SelectionPart::Inside},
+        {{101, 100}, SelectionPart::Inside},      {{93, 100}, SelectionPart::Outside},
+        {{150, 180}, SelectionPart::Outside},     {{207, 50}, SelectionPart::Outside},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(PartAt(band, c.at, 6), c.part) << c.at.x() << "," << c.at.y();
+    EXPECT_EQ(PartAt(QRect(), {0, 0}, 6), SelectionPart::Outside);
+}
+
+TEST(SelectionGeometryTest, OppositeCornerOfEachHandle)
+{
+    const QRect r(10, 20, 30, 40);
+    EXPECT_EQ(OppositeCorner(r, SelectionPart::TopLeft), QPoint(40, 60));
+    EXPECT_EQ(OppositeCorner(r, SelectionPart::TopRight), QPoint(10, 60));
+    EXPECT_EQ(OppositeCorner(r, SelectionPart::BottomLeft), QPoint(40, 20));
+    EXPECT_EQ(OppositeCorner(r, SelectionPart::BottomRight), QPoint(10, 20));
+}
+
+TEST(SelectionGeometryTest, MovedInsideStopsAtThePicturesEdges)
+{
+    const QSize picture(400, 300);
+    const QRect s(100, 100, 50, 60);
+    EXPECT_EQ(MovedInside(s, {7, -3}, picture), QRect(107, 97, 50, 60));
+    EXPECT_EQ(MovedInside(s, {-500, 0}, picture), QRect(0, 100, 50, 60));
+    EXPECT_EQ(MovedInside(s, {500, 500}, picture), QRect(350, 240, 50, 60));
+}
+
+TEST(WheelZoomTest, StepsByATenthOfTheZoomAtLeastOnePercentWithinTheRange)
+{
+    const struct
+    {
+        int percent;
+        double steps;
+        int expected;
+    } cases[] = {
+        {100, 1, 110},   {100, -1, 91},   {100, 2, 121}, {5, 1, 6},       {5, -1, 4}, {2, -1, 2},
+        {6500, 1, 6500}, {6000, 1, 6500}, {100, 0, 100}, {100, 0.1, 101}, // 100 x 1.1^0.1 = 100.96
+        {10, 0.1, 11}, // 10.1 rounds back to 10: at least one percent
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(WheelZoom(c.percent, c.steps), c.expected) << c.percent << " " << c.steps;
+}
+
 } // namespace

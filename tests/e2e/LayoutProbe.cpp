@@ -90,6 +90,7 @@ int main(int argc, char** argv)
     Print("contrastup", p.Image1_0);
     Print("contrastdown", p.Image1_5);
     Print("photo", p.ImgEdit1);
+    Print("zoomlabel", p.LblZoom);
     const QRect frame = ToPixels(p.ShpBordoAnteprima);
     std::printf("previewframe %d %d\n", frame.left(), frame.center().y());
     if (argc > 4)

@@ -41,7 +41,9 @@ open_photo "$PHOTO"
 sleep 0.5
 
 # The head (hair top 32, chin 348 of the 1024 pixels) at 76 % of the selection's height, centred.
-drag 290 2 610 418
+# Drawn from its bottom-right corner: a drag that starts inside the default selection, at the
+# photo's top-left, would move that one instead.
+drag 610 418 290 2
 poll 10 border_is "46,158,68" || fail "the border is $(pixel "$bx" "$by") after framing the head, expected green 46,158,68"
 document page1-guides-green.png
 

@@ -105,4 +105,32 @@ TEST(FrameHead, AimsAtTheMiddleOfTheIdentityPhotosBands)
     // Crown 3 to 5 mm below the top of 45 mm, chin to crown 32 to 36 mm.
     EXPECT_NEAR(FramedCrownShare, (3.0 + 5.0) / 2 / 45, 0.001);
     EXPECT_NEAR(FramedHeadShare, (32.0 + 36.0) / 2 / 45, 0.001);
+
+TEST(SelectionFit, KeptSelectionForcesTheProportionsOnTheSideTheDocumentKeeps)
+{
+    // A 400 x 500 photo; the size kept last is 231 x 301.
+    const struct
+    {
+        const char* what;
+        SelectionRect drawn;
+        int32_t ratioWidth, ratioHeight;
+        SelectionRect expected;
+    } cases[] = {
+        // 106 / 138 x 301 = 231.2: portrait keeps the height.
+        {"portrait keeps the height", {10, 20, 300, 301}, 106, 138, {10, 20, 231, 301}},
+        // 106 / 138 x 100 = 76.8: landscape keeps the width.
+        {"landscape keeps the width", {10, 20, 100, 7}, 138, 106, {10, 20, 100, 77}},
+        {"square keeps the width", {10, 20, 90, 40}, 50, 50, {10, 20, 90, 90}},
+        // 0.5 x 41 = 20.5 and 0.5 x 43 = 21.5: half to even.
+        {"half to even, down", {0, 0, 1, 41}, 1, 2, {0, 0, 20, 41}},
+        {"half to even, up", {0, 0, 1, 43}, 1, 2, {0, 0, 22, 43}},
+        {"the size kept last stays as drawn", {3, 4, 231, 301}, 106, 138, {3, 4, 231, 301}},
+        {"forced past the edge: moved inside", {300, 20, 5, 301}, 106, 138, {169, 20, 231, 301}},
+        {"a click: the default at the corner", {77, 88, 0, 0}, 106, 138, {0, 0, 106, 138}},
+        {"no ratio: as drawn", {7, 8, 50, 60}, 0, 138, {7, 8, 50, 60}},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(KeptSelection(c.drawn, 231, 301, 400, 500, c.ratioWidth, c.ratioHeight),
+                  c.expected)
+            << c.what;
 }

@@ -4,10 +4,14 @@
 #include <QAbstractScrollArea>
 #include <QBuffer>
 #include <QClipboard>
+#include <QDir>
 #include <QFileDialog>
 #include <QGuiApplication>
 #include <QLineEdit>
+#include <QScopeGuard>
+#include <QTemporaryDir>
 #include <QTest>
+#include <QUrl>
 #include <gtest/gtest.h>
 
 #include "AdjustTone.h"
@@ -60,6 +64,46 @@ struct PhotoPage : PhotoSession
     }
 };
 } // namespace
+
+TEST(OpenPhoto, TheSideBarOffersTheUsersFoldersThatExist)
+{
+    QTemporaryDir home;
+    for (const char* folder : {"Pictures", "Desktop"})
+        ASSERT_TRUE(QDir(home.path()).mkdir(QString::fromLatin1(folder)));
+    const QByteArray oldHome = qgetenv("HOME");
+    const QByteArray oldConfig = qgetenv("XDG_CONFIG_HOME");
+    qputenv("HOME", home.path().toLocal8Bit());
+    qunsetenv("XDG_CONFIG_HOME");
+    const auto restore = qScopeGuard([&] {
+        qputenv("HOME", oldHome);
+        if (!oldConfig.isEmpty())
+            qputenv("XDG_CONFIG_HOME", oldConfig);
+    });
+
+    PhotoPage page;
+    QList<QUrl> sidebar;
+    QString directory;
+    WhenModal([&](QWidget* modal) {
+        auto* dialog = qobject_cast<QFileDialog*>(modal);
+        ASSERT_NE(dialog, nullptr);
+        sidebar = dialog->sidebarUrls();
+        directory = dialog->directory().absolutePath();
+        dialog->reject();
+    });
+    page.form.Image1_Click(Button::Open);
+    EXPECT_EQ(directory, QDir(page.folder.Root()).absolutePath()) << "it still opens there";
+    for (const QString& folder : {home.path(), home.path() + "/Pictures", home.path() + "/Desktop"})
+        EXPECT_TRUE(sidebar.contains(QUrl::fromLocalFile(folder))) << folder.toStdString();
+    EXPECT_FALSE(sidebar.contains(QUrl::fromLocalFile(home.path() + "/Downloads")));
+}
+
+TEST(OpenPhoto, TheSideBarOffersEveryRemovableVolume)
+{
+    const QStringList mounted {
+        "/", "/media/anna/CAMERA", "/boot", "/run/media/anna/USB", "/mnt/sd", "/media/"};
+    EXPECT_EQ(SidebarPlaces("/home/anna", {}, mounted),
+              (QStringList {"/home/anna", "/media/anna/CAMERA", "/run/media/anna/USB", "/mnt/sd"}));
+}
 
 TEST(OpenPhoto, ShowsTheDialogWithItsSettingsAndListsOnlyJpgNames)
 {

@@ -1,7 +1,10 @@
 #include <functional>
 
+#include <QApplication>
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <QPointer>
+#include <QScreen>
 #include <QSignalSpy>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -108,4 +111,27 @@ TEST(Splash, TimerClosesItAfterThreeSeconds)
     EXPECT_FALSE(QTest::qWaitFor([&] { return run.mainShown > 0; }, 2500));
     EXPECT_TRUE(QTest::qWaitFor([&] { return run.mainShown > 0; }, 1500));
     EXPECT_EQ(run.mainShown, 1);
+}
+
+TEST(Splash, StandsInTheMiddleOfTheScreen)
+{
+    SplashRun run;
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    ASSERT_NE(screen, nullptr);
+    run.splash->move(0, 0);
+    run.splash->CentreOn(screen);
+    const QPoint offset
+        = run.splash->frameGeometry().center() - screen->availableGeometry().center();
+    EXPECT_LE(offset.manhattanLength(), 1) << offset.x() << "," << offset.y();
+}
+
+TEST(Splash, ThePictureTakesNoFocusSoNoRingShowsOnIt)
+{
+    SplashRun run;
+    run.splash->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(run.splash));
+    EXPECT_NE(QApplication::focusWidget(), run.splash->Image1);
+    QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : run.splash,
+                    Qt::Key_Tab);
+    EXPECT_NE(QApplication::focusWidget(), run.splash->Image1);
 }
