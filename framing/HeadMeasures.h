@@ -23,7 +23,7 @@ struct HeadMeasures
 
 // The crown is no landmark: it lies above the eye line by this many times the eye line's height
 // above the chin, measured along the face's axis. The median of real heads (docs/face-check.md).
-inline constexpr double CrownOverEyeToChin = 1.16;
+inline constexpr double CrownOverEyeToChin = 1.15;
 
 // The head measured from its landmarks.
 HeadMeasures MeasureHead(const FaceLandmarks& points);
