@@ -105,6 +105,7 @@ TEST(FrameHead, AimsAtTheMiddleOfTheIdentityPhotosBands)
     // Crown 3 to 5 mm below the top of 45 mm, chin to crown 32 to 36 mm.
     EXPECT_NEAR(FramedCrownShare, (3.0 + 5.0) / 2 / 45, 0.001);
     EXPECT_NEAR(FramedHeadShare, (32.0 + 36.0) / 2 / 45, 0.001);
+}
 
 TEST(SelectionFit, KeptSelectionForcesTheProportionsOnTheSideTheDocumentKeeps)
 {
