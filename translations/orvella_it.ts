@@ -15,10 +15,6 @@
         <translation>Attenzione, la foto non ha le proporzioni del documento: selezionare di nuovo il viso sulla foto.</translation>
     </message>
     <message>
-        <source>Inquadra il viso (Ctrl+I)</source>
-        <translation>Inquadra il viso (Ctrl+I)</translation>
-    </message>
-    <message>
         <source>Nessun viso trovato nella foto</source>
         <translation>Nessun viso trovato nella foto</translation>
     </message>
@@ -49,6 +45,10 @@
     <message>
         <source>Sheet of photos</source>
         <translation>Foglio delle foto</translation>
+    </message>
+    <message>
+        <source>Framing of the face</source>
+        <translation>Inquadratura del viso</translation>
     </message>
 </context>
 <context>
