@@ -1,7 +1,9 @@
+#include <QAbstractScrollArea>
 #include <QClipboard>
 #include <QFrame>
 #include <QGuiApplication>
 #include <QPainter>
+#include <QScrollBar>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -272,4 +274,26 @@ TEST(FramingVerdictLine, IsLegibleAndOverlapsNothingAtTheStartAndTheSmallestSize
                   10)
             << size.width();
     }
+}
+
+TEST(FrameFace, ScrollsTheViewToTheSelection)
+{
+    PhotoPage page;
+    page.Show(AstronautWithRoom());
+    page.form.ImgEdit1->SetViewZoom(300);
+    auto* view = page.form.ImgEdit1->findChild<QAbstractScrollArea*>();
+    ASSERT_NE(view, nullptr);
+    view->horizontalScrollBar()->setValue(view->horizontalScrollBar()->maximum());
+    view->verticalScrollBar()->setValue(view->verticalScrollBar()->maximum());
+
+    page.form.Image1_Click(Button::FrameFace);
+    const QRect selection = page.form.ImgEdit1->Selection();
+    ASSERT_FALSE(selection.isEmpty());
+    // The middle of what the view shows, in photo pixels, lies in the selection.
+    const double scale = 3;
+    const QPointF shown(
+        (view->horizontalScrollBar()->value() + view->viewport()->width() / 2.0) / scale,
+        (view->verticalScrollBar()->value() + view->viewport()->height() / 2.0) / scale);
+    EXPECT_TRUE(QRectF(selection).contains(shown))
+        << shown.x() << "," << shown.y() << " outside " << selection.x() << "," << selection.y();
 }
