@@ -21,6 +21,7 @@
 
 #include "ButtonFiles.h"
 #include "Documents.h"
+#include "GlossyBody.h"
 #include "SheetGeometry.h"
 
 namespace {
@@ -229,20 +230,7 @@ QImage DrawButton(const ButtonPicture& button, double textSize, const QColor& su
         = ButtonBody(button.size).adjusted(0, button.size.height() * button.clearTop, 0, 0);
     const double radius = ButtonRadius(button.size) * (1 - button.clearTop);
 
-    QLinearGradient fill(body.topLeft(), body.bottomLeft());
-    fill.setColorAt(0, colour.lighter(128));
-    fill.setColorAt(1, colour.darker(122));
-    painter.setPen(QPen(colour.darker(175), 2));
-    painter.setBrush(fill);
-    painter.drawRoundedRect(body, radius, radius);
-
-    const QRectF gloss = body.adjusted(5, 3, -5, -body.height() * 0.52);
-    QLinearGradient shine(gloss.topLeft(), gloss.bottomLeft());
-    shine.setColorAt(0, QColor(255, 255, 255, 95));
-    shine.setColorAt(1, QColor(255, 255, 255, 12));
-    painter.setPen(Qt::NoPen);
-    painter.setBrush(shine);
-    painter.drawRoundedRect(gloss, radius * 0.7, radius * 0.7);
+    PaintGlossyBody(painter, body, colour, radius, 2, 5, 3, 0.52);
 
     const QString label = QString::fromUtf8(button.label);
     painter.setFont(LabelFont(textSize));

@@ -10,10 +10,11 @@
 #include <QDir>
 #include <QGuiApplication>
 #include <QImage>
-#include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
 #include <QSvgGenerator>
+
+#include "GlossyBody.h"
 
 namespace {
 
@@ -37,21 +38,8 @@ void PaintTile(QPainter& painter)
 {
     const QColor colour(PhotoTeal);
     const QRectF body(10, 10, Side - 20, Side - 20);
-    const double radius = 52;
-    QLinearGradient fill(body.topLeft(), body.bottomLeft());
-    fill.setColorAt(0, colour.lighter(128));
-    fill.setColorAt(1, colour.darker(122));
-    painter.setPen(QPen(colour.darker(175), 5));
-    painter.setBrush(fill);
-    painter.drawRoundedRect(body, radius, radius);
-
-    const QRectF gloss = body.adjusted(10, 6, -10, -body.height() * 0.55);
-    QLinearGradient shine(gloss.topLeft(), gloss.bottomLeft());
-    shine.setColorAt(0, QColor(255, 255, 255, 95));
-    shine.setColorAt(1, QColor(255, 255, 255, 12));
-    painter.setPen(Qt::NoPen);
-    painter.setBrush(shine);
-    painter.drawRoundedRect(gloss, radius * 0.7, radius * 0.7);
+    constexpr double Radius = 52;
+    PaintGlossyBody(painter, body, colour, Radius, 5, 10, 6, 0.55);
 }
 
 void PaintPortrait(QPainter& painter, const QRectF& box)

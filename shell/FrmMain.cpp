@@ -6,7 +6,6 @@
 #include <QPainter>
 #include <QResizeEvent>
 #include <QScopeGuard>
-#include <QScreen>
 
 #include "ButtonIndex.h"
 #include "CommonDialog.h"
@@ -16,6 +15,7 @@
 #include "PictureBox.h"
 #include "Pictures.h"
 #include "RuntimeError.h"
+#include "WindowPlacement.h"
 
 namespace {
 QFont LabelFont(const QString& family, double points)
@@ -200,12 +200,7 @@ void FrmMain::Form_Load()
 
 void FrmMain::CentreOn(const QScreen* screen)
 {
-    if (!screen)
-        return;
-    // The frame, once the window manager has given one, is part of what the user sees.
-    QRect placed = frameGeometry();
-    placed.moveCenter(screen->availableGeometry().center());
-    move(placed.topLeft());
+    CentreOnScreen(*this, screen);
 }
 
 void FrmMain::resizeEvent(QResizeEvent* event)

@@ -2,11 +2,11 @@
 
 #include <QCoreApplication>
 #include <QMouseEvent>
-#include <QScreen>
 #include <QVersionNumber>
 
 #include "ImageControl.h"
 #include "Pictures.h"
+#include "WindowPlacement.h"
 
 namespace {
 // The splash's own size: the picture keeps the background's 4:3 below the label rows.
@@ -94,11 +94,7 @@ void FrmSplash::Form_Load()
 
 void FrmSplash::CentreOn(const QScreen* screen)
 {
-    if (!screen)
-        return;
-    QRect placed = frameGeometry();
-    placed.moveCenter(screen->availableGeometry().center());
-    move(placed.topLeft());
+    CentreOnScreen(*this, screen);
 }
 
 void FrmSplash::Timer1_Timer()

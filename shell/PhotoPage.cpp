@@ -15,8 +15,8 @@
 #include "PictureFiles.h"
 #include "RuntimeError.h"
 #include "SelectionFit.h"
-#include "WorkingFolder.h"
 #include "ViewGeometry.h"
+#include "WorkingFolder.h"
 
 namespace {
 QImage ClipboardPicture()

@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include "ButtonIndex.h"
+#include "CodedPhoto.h"
 #include "FrmMain.h"
 #include "ImageControl.h"
 #include "ImageEdit.h"
@@ -16,15 +17,6 @@
 #include "PictureBox.h"
 
 namespace {
-QImage Photo(int width, int height)
-{
-    QImage photo(width, height, QImage::Format_RGB32);
-    for (int y = 0; y < height; ++y)
-        for (int x = 0; x < width; ++x)
-            photo.setPixel(x, y, qRgb((x * 7) % 256, (y * 5) % 256, (x + y) % 256));
-    return photo;
-}
-
 // Rejects whatever modal dialog comes up while it lives, and keeps its title.
 struct DialogWatch
 {
@@ -63,7 +55,7 @@ struct OnPage : PhotoSession
             form.Image1_Click(Button::BackToDocumentPage);
             return;
         }
-        form.PhotoPath = ShowLossless(Photo(300, 400), 106, 138);
+        form.PhotoPath = ShowLossless(CodedPhoto(300, 400), 106, 138);
         form.ShowPage();
         form.ImgEdit1_SelectionDrawn(20, 30, 120, 160);
         if (page == 2)

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "ButtonIndex.h"
+#include "CodedPhoto.h"
 #include "FrmMain.h"
 #include "ImageControl.h"
 #include "ImageEdit.h"
@@ -12,21 +13,11 @@
 #include "PictureBox.h"
 
 namespace {
-// A photo with a different colour at every pixel, so that any shift of a captured region shows.
-QImage Photo(int width, int height)
-{
-    QImage photo(width, height, QImage::Format_RGB32);
-    for (int y = 0; y < height; ++y)
-        for (int x = 0; x < width; ++x)
-            photo.setPixel(x, y, qRgb((x * 7) % 256, (y * 5) % 256, (x + y) % 256));
-    return photo;
-}
-
 // The passport's photo page showing a 160 x 190 photo at 100 %, centred in the photo control,
 // driven with real mouse, wheel and key events on the control's view.
 struct PhotoGestures : PhotoSession
 {
-    QImage photo = Photo(160, 190);
+    QImage photo = CodedPhoto(160, 190);
 
     PhotoGestures()
     {

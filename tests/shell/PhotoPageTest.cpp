@@ -17,6 +17,7 @@
 #include "AdjustTone.h"
 #include "ButtonIndex.h"
 #include "CapturePixels.h"
+#include "CodedPhoto.h"
 #include "CommonDialog.h"
 #include "FrmMain.h"
 #include "ImageControl.h"
@@ -26,16 +27,6 @@
 #include "PictureBox.h"
 
 namespace {
-// A photo with a different colour at every pixel, so that any shift of a captured region shows.
-QImage Photo(int width, int height)
-{
-    QImage photo(width, height, QImage::Format_RGB32);
-    for (int y = 0; y < height; ++y)
-        for (int x = 0; x < width; ++x)
-            photo.setPixel(x, y, qRgb((x * 7) % 256, (y * 5) % 256, (x + y) % 256));
-    return photo;
-}
-
 // The size of a photo whose fitted zoom in a viewport of the given height is exactly an even
 // number and a half, such as 42.5: read back half to even it gives 42, half away from zero 43.
 // Its width never limits the fit.
@@ -109,7 +100,7 @@ TEST(OpenPhoto, ShowsTheDialogWithItsSettingsAndListsOnlyJpgNames)
 {
     PhotoPage page;
     for (const char* name : {"a.jpg", "B.JPG", "c.Jpg", "d.jpeg", "e.png"})
-        Photo(8, 8).save(page.folder.Path(name), name[2] == 'p' ? "PNG" : "JPEG");
+        CodedPhoto(8, 8).save(page.folder.Path(name), name[2] == 'p' ? "PNG" : "JPEG");
 
     QString title, directory;
     QStringList listed;
@@ -144,7 +135,7 @@ TEST(OpenPhoto, ShowsThePhotoFittedAndReadsItsZoomBack)
     const QSize viewport
         = page.form.ImgEdit1->findChild<QAbstractScrollArea*>()->maximumViewportSize();
     const QSize size = PhotoFittedAtAHalf(viewport, &evenZoom);
-    const QString path = page.SavePhoto("ritratto.jpg", Photo(size.width(), size.height()));
+    const QString path = page.SavePhoto("ritratto.jpg", CodedPhoto(size.width(), size.height()));
     page.Open(path);
     EXPECT_TRUE(page.form.ImgEdit1->HasImage());
     EXPECT_EQ(page.form.PhotoPath, path);
@@ -174,7 +165,7 @@ TEST(OpenPhoto, DefaultSelectionComesFromPlausibleDensitiesOnly)
     QByteArray jpeg;
     QBuffer buffer(&jpeg);
     buffer.open(QIODevice::WriteOnly);
-    ASSERT_TRUE(Photo(600, 800).save(&buffer, "JPEG", 90));
+    ASSERT_TRUE(CodedPhoto(600, 800).save(&buffer, "JPEG", 90));
     for (const auto& c : cases) {
         // Qt writes the JFIF segment first: units at byte 13, densities at 14 and 16.
         jpeg[13] = 1;
@@ -195,7 +186,7 @@ TEST(OpenPhoto, DefaultSelectionComesFromPlausibleDensitiesOnly)
 TEST(OpenPhoto, CancelKeepsThePhotoAndLaysThePageOutAgain)
 {
     PhotoPage page;
-    const QString path = page.SavePhoto("ritratto.jpg", Photo(600, 800));
+    const QString path = page.SavePhoto("ritratto.jpg", CodedPhoto(600, 800));
     page.Open(path);
     const int16_t fitted = page.form.ZoomPercent;
     const QRect defaultSelection = page.form.ImgEdit1->Selection();
@@ -228,7 +219,7 @@ TEST(OpenPhoto, CancelKeepsThePhotoAndLaysThePageOutAgain)
 TEST(OpenPhoto, UnreadablePhotoIsReportedAndThePreviousOneStays)
 {
     PhotoPage page;
-    const QString good = page.SavePhoto("buona.jpg", Photo(300, 400));
+    const QString good = page.SavePhoto("buona.jpg", CodedPhoto(300, 400));
     page.Open(good);
     QFile broken(page.folder.Path("rotta.jpg"));
     ASSERT_TRUE(broken.open(QIODevice::WriteOnly));
@@ -255,7 +246,7 @@ TEST(OpenPhoto, UnreadablePhotoIsReportedAndThePreviousOneStays)
 TEST(Zoom, StepsOnePointAndWrapsAtBothEnds)
 {
     PhotoPage page;
-    page.Open(page.SavePhoto("p.jpg", Photo(400, 300)));
+    page.Open(page.SavePhoto("p.jpg", CodedPhoto(400, 300)));
     const struct
     {
         int16_t from;
@@ -294,7 +285,7 @@ TEST(PhotoPage, IsLaidOutFromTheWindowSize)
 TEST(Selection, IsForcedToTheDocumentsProportions)
 {
     PhotoPage page;
-    page.Open(page.SavePhoto("p.jpg", Photo(1000, 1000)));
+    page.Open(page.SavePhoto("p.jpg", CodedPhoto(1000, 1000)));
     FrmMain& f = page.form;
     f.Globals.DefaultSelectionWidth = 106;
     f.Globals.DefaultSelectionHeight = 138;
@@ -333,7 +324,7 @@ TEST(Selection, IsForcedToTheDocumentsProportions)
 TEST(Selection, AClickRestoresTheDefaultSelectionAndCapturesNothing)
 {
     PhotoPage page;
-    page.Open(page.SavePhoto("p.jpg", Photo(800, 800)));
+    page.Open(page.SavePhoto("p.jpg", CodedPhoto(800, 800)));
     FrmMain& f = page.form;
     const QImage before = f.PictAnteprima->Picture();
     f.ImgEdit1_SelectionDrawn(50, 60, 0, 0);
@@ -346,7 +337,7 @@ TEST(Selection, AClickRestoresTheDefaultSelectionAndCapturesNothing)
 TEST(Selection, CaptureFillsTheGridsWithOneOutsideColumnAndRow)
 {
     PhotoPage page;
-    const QImage photo = Photo(200, 200);
+    const QImage photo = CodedPhoto(200, 200);
     page.ShowLossless(photo, 10, 20);
     FrmMain& f = page.form;
     f.ImgEdit1_SelectionDrawn(30, 40, 15, 30);
@@ -369,7 +360,7 @@ TEST(Selection, CaptureFillsTheGridsWithOneOutsideColumnAndRow)
 TEST(Selection, WithoutDefaultProportionsADragIsReportedNotACrash)
 {
     PhotoPage page;
-    page.Open(page.SavePhoto("p.jpg", Photo(300, 300)));
+    page.Open(page.SavePhoto("p.jpg", CodedPhoto(300, 300)));
     page.form.Globals.DefaultSelectionWidth = 0;
     page.form.Globals.DefaultSelectionHeight = 0;
     SeenMessage seen;
@@ -383,7 +374,7 @@ TEST(Selection, WithoutDefaultProportionsADragIsReportedNotACrash)
 TEST(Ok, SavesThePreviewShowsThePhotoAgainAndMovesOn)
 {
     PhotoPage page;
-    const QImage photo = Photo(300, 400);
+    const QImage photo = CodedPhoto(300, 400);
     page.form.PhotoPath = page.ShowLossless(photo, 106, 138);
     page.form.ImgEdit1_SelectionDrawn(20, 30, 106, 138);
     page.form.Image1_Click(Button::Ok);
@@ -400,7 +391,7 @@ TEST(Ok, SavesThePreviewShowsThePhotoAgainAndMovesOn)
 TEST(Ok, WithoutASelectionStillSavesAndMovesOn)
 {
     PhotoPage page;
-    page.Open(page.SavePhoto("p.jpg", Photo(300, 400)));
+    page.Open(page.SavePhoto("p.jpg", CodedPhoto(300, 400)));
     page.form.Image1_Click(Button::Ok);
     EXPECT_TRUE(QFile::exists(page.folder.Path("FotoAppoggio.bmp")));
     EXPECT_EQ(page.form.CurrentPage, 2);
@@ -409,7 +400,7 @@ TEST(Ok, WithoutASelectionStillSavesAndMovesOn)
 TEST(SheetPage, EveryResizeComposesTheSheetAgain)
 {
     PhotoPage page;
-    page.Open(page.SavePhoto("p.jpg", Photo(600, 800)));
+    page.Open(page.SavePhoto("p.jpg", CodedPhoto(600, 800)));
     page.form.Image1_Click(Button::Ok);
     ASSERT_EQ(page.form.CurrentPage, 2);
     const QString sheet = page.folder.Path("Passaporto.jpg");
@@ -469,7 +460,7 @@ TEST(SheetPage, EveryResizeComposesTheSheetAgain)
 TEST(ToneButtons, StepWithWrapAroundAndRedrawThePreviewFromTheCapture)
 {
     PhotoPage page;
-    const QImage photo = Photo(300, 300);
+    const QImage photo = CodedPhoto(300, 300);
     page.ShowLossless(photo, 50, 50);
     FrmMain& f = page.form;
     f.ImgEdit1_SelectionDrawn(10, 10, 40, 40);
@@ -509,7 +500,7 @@ TEST(ToneButtons, StepWithWrapAroundAndRedrawThePreviewFromTheCapture)
 TEST(ToneButtons, StepBeforeAnyCaptureIsReportedWithTheValueAlreadyStepped)
 {
     PhotoPage page;
-    page.Open(page.SavePhoto("p.jpg", Photo(300, 400)));
+    page.Open(page.SavePhoto("p.jpg", CodedPhoto(300, 400)));
     MessageWatch seen;
     page.form.Image1_Click(Button::BrightnessUp);
     EXPECT_TRUE(seen.shown);
@@ -521,7 +512,7 @@ TEST(ToneButtons, StepBeforeAnyCaptureIsReportedWithTheValueAlreadyStepped)
 TEST(Ok, AskForANewSelectionWhenThePreviewHasAnotherDocumentsProportions)
 {
     PhotoPage page;
-    const QString path = page.SavePhoto("p.jpg", Photo(1200, 1600));
+    const QString path = page.SavePhoto("p.jpg", CodedPhoto(1200, 1600));
     page.Open(path);
     FrmMain& f = page.form;
     f.ImgEdit1_SelectionDrawn(300, 300, 400, 520);
@@ -553,7 +544,7 @@ TEST(Selection, PreviewWiderThanTheGridsCanHoldIsReportedNotACrash)
     PhotoPage page;
     // A document a thousand times wider than tall: the forced selection, 33000 x 33, fits the
     // photo and is still too wide for the grids.
-    page.ShowLossless(Photo(33000, 40), 1000, 1);
+    page.ShowLossless(CodedPhoto(33000, 40), 1000, 1);
     MessageWatch seen;
     Q_EMIT page.form.ImgEdit1->SelectionDrawn(0, 0, 33000, 20);
     EXPECT_TRUE(seen.shown);
@@ -564,7 +555,7 @@ TEST(Selection, PreviewWiderThanTheGridsCanHoldIsReportedNotACrash)
 TEST(Ok, BackFromTheSheetThePreviewIsStillTheUsersSelection)
 {
     PhotoPage page;
-    const QImage photo = Photo(600, 800);
+    const QImage photo = CodedPhoto(600, 800);
     FrmMain& f = page.form;
     f.PhotoPath = page.ShowLossless(photo, 106, 138);
     f.ImgEdit1_SelectionDrawn(100, 100, 212, 276);
@@ -587,7 +578,7 @@ TEST(PhotoPage, PhotoZoomAndToneSurviveGoingBackAndChoosingAnotherDocument)
 {
     PhotoPage page;
     FrmMain& f = page.form;
-    f.PhotoPath = page.ShowLossless(Photo(600, 800), 106, 138);
+    f.PhotoPath = page.ShowLossless(CodedPhoto(600, 800), 106, 138);
     f.ImgEdit1_SelectionDrawn(100, 100, 212, 276);
     for (int16_t step : {Button::BrightnessUp, Button::BrightnessUp, Button::BrightnessUp,
                          Button::ContrastDown, Button::ZoomIn, Button::ZoomIn})
