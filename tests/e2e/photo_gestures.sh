@@ -107,14 +107,7 @@ sleep 0.5
 # it is captured at (70, 120) with the same size; Return builds the sheet.
 drag 170 200 430 560
 sleep 0.3
-read -r fx fy <<<"$(on_photo 300 380)"
-read -r tx ty <<<"$(on_photo 200 260)"
-xdotool mousemove --window "$MAIN" "$fx" "$fy" mousedown 1
-for step in 1 2 3 4 5; do
-    xdotool mousemove --window "$MAIN" $((fx + (tx - fx) * step / 5)) $((fy + (ty - fy) * step / 5))
-    sleep 0.05
-done
-xdotool mouseup 1
+drag 300 380 200 260
 sleep 0.5
 xdotool windowfocus --sync "$MAIN" key shift+Down
 sleep 0.5
@@ -145,14 +138,7 @@ sleep 0.5
 # 540 high, 417 wide.
 drag 170 200 430 560
 sleep 0.3
-read -r fx fy <<<"$(on_photo 448 560)"
-read -r tx ty <<<"$(on_photo 520 740)"
-xdotool mousemove --window "$MAIN" "$fx" "$fy" mousedown 1
-for step in 1 2 3 4 5; do
-    xdotool mousemove --window "$MAIN" $((fx + (tx - fx) * step / 5)) $((fy + (ty - fy) * step / 5))
-    sleep 0.05
-done
-xdotool mouseup 1
+drag 448 560 520 740
 sleep 0.5
 xdotool windowfocus --sync "$MAIN" key Return
 wait_for_capture "the resized selection"
