@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <numbers>
 #include <vector>
 
 #include <QCoreApplication>
@@ -21,6 +22,24 @@ const double CopyRatio = std::pow(6.0 / 5.0, 1.0 / RefiningCopies);
 // A whole photo is searched on a copy this high: a face of a sixth of the photo's height is still
 // over the detector's 80 pixels; then, where none was found, on one twice as high.
 constexpr int PhotoSearchHeight = 480;
+// The hair's edge is looked for on a strip along the face's axis, this share of the face's width
+// on each side of it, between these multiples of the eyes-to-chin distance above the eyes (the
+// range the real heads of docs/face-check.md span, and some room); the background is read on a
+// band this share of that distance high at the strip's top. Rows whose lightness spreads more
+// than PlainBackgroundRows there are no plain background; a row stands apart from it by
+// HairEdgeContrast levels at least, for a run this share of the distance.
+constexpr double HairStripHalfWidth = 0.15;
+constexpr double LowestCrown = 0.7;
+constexpr double HighestCrown = 1.6;
+constexpr double BackgroundBand = 0.06;
+constexpr double PlainBackgroundRows = 6;
+constexpr double HairEdgeContrast = 14;
+constexpr double HairEdgeRun = 0.04;
+// The skin between the brows lies this far above the eyes; rows within SkinLike levels of its
+// lightest are skin, not hair.
+constexpr double SkinFrom = 0.1;
+constexpr double SkinTo = 0.2;
+constexpr double SkinLike = 20;
 // Faces within this fraction of the largest one's width compete by nearness to the centre.
 constexpr double NearlyAsLarge = 0.9;
 
@@ -59,11 +78,25 @@ std::vector<QRectF> SearchFaces(const QImage& grey)
     return FacesInCopy(grey, double(SearchHeight) / std::max(grey.width(), grey.height()));
 }
 
-FaceLandmarks ScaledPoints(FaceLandmarks points, double across, double down)
+// The head measured on a copy, in the pixels of the picture it was copied from.
+HeadMeasures Scaled(HeadMeasures head, double across, double down)
 {
-    for (QPointF& p : points)
-        p = QPointF(p.x() * across, p.y() * down);
-    return points;
+    head.crown *= down;
+    head.chin *= down;
+    head.eyeLine *= down;
+    head.centreX *= across;
+    head.faceWidth *= across;
+    return head;
+}
+
+// The head measured from its landmarks on a greyscale copy, its crown taken at the hair's edge
+// where the background above it shows the edge plainly.
+HeadMeasures MeasureHeadIn(const QImage& grey, const FaceLandmarks& points)
+{
+    HeadMeasures head = MeasureHead(points);
+    if (const std::optional<double> crown = CrownAtHairEdge(grey, head))
+        head.crown = *crown;
+    return head;
 }
 
 double MeanIn(const QImage& grey, const QRect& area)
@@ -231,6 +264,78 @@ double EyesOverCheeks(const QImage& grey, const FaceLandmarks& points)
     return cheeks > 0 ? eyes / cheeks : 1;
 }
 
+std::optional<double> CrownAtHairEdge(const QImage& grey, const HeadMeasures& head)
+{
+    const double roll = head.rollDegrees * std::numbers::pi / 180;
+    const QPointF up(std::sin(roll), -std::cos(roll));
+    const QPointF across(std::cos(roll), std::sin(roll));
+    const QPointF eyes(head.centreX, head.eyeLine);
+    const double eyesToChin = (head.chin - head.eyeLine) / std::cos(roll);
+    const double halfWidth = HairStripHalfWidth * head.faceWidth;
+    if (eyesToChin <= 0 || halfWidth < 1)
+        return std::nullopt;
+    // The mean lightness of the strip's row at distance s above the eyes.
+    const auto row = [&](double s) {
+        double sum = 0;
+        int count = 0;
+        for (double t = -halfWidth; t <= halfWidth; t += 1) {
+            const QPoint p = (eyes + up * s + across * t).toPoint();
+            if (!grey.rect().contains(p))
+                return -1.0;
+            sum += grey.constScanLine(p.y())[p.x()];
+            ++count;
+        }
+        return sum / count;
+    };
+    // The background is read on the strip's top rows within the picture, as far up as a crown
+    // could be and some more.
+    const double top
+        = std::min(HighestCrown * eyesToChin * 1.1,
+                   (eyes.y() - 1 - halfWidth * std::abs(std::sin(roll))) / std::cos(roll));
+    const double band = BackgroundBand * eyesToChin;
+    if (top < LowestCrown * eyesToChin + band)
+        return std::nullopt;
+    double sum = 0, squares = 0;
+    int count = 0;
+    for (double s = top; s > top - band; s -= 1) {
+        const double m = row(s);
+        if (m < 0)
+            return std::nullopt;
+        sum += m;
+        squares += m * m;
+        ++count;
+    }
+    const double background = sum / count;
+    const double spread = std::sqrt(std::max(0.0, squares / count - background * background));
+    if (spread > PlainBackgroundRows)
+        return std::nullopt;
+    // Down from there, the first rows that stand clearly apart from the background, for a run as
+    // long as a thin fringe of hair, are the crown.
+    // Hair as dark or as light as the background shows no edge of its own: the first rows apart
+    // would be the forehead's skin, as light as the skin between the brows.
+    double skin = 0;
+    for (double s = SkinFrom * eyesToChin; s <= SkinTo * eyesToChin; s += 1)
+        skin = std::max(skin, row(s));
+    const double contrast = std::max(HairEdgeContrast, 4 * spread);
+    const int run = std::max(2, int(HairEdgeRun * eyesToChin));
+    int apart = 0;
+    double runSum = 0;
+    for (double s = top - band; s >= LowestCrown * eyesToChin; s -= 1) {
+        const double m = row(s);
+        apart = std::abs(m - background) > contrast ? apart + 1 : 0;
+        runSum = apart == 0 ? 0 : runSum + m;
+        if (apart == run) {
+            if (std::abs(runSum / run - skin) < SkinLike)
+                return std::nullopt;
+            const double crown = s + run - 1;
+            if (crown > HighestCrown * eyesToChin)
+                return std::nullopt;
+            return (eyes + up * crown).y();
+        }
+    }
+    return std::nullopt;
+}
+
 Background MeasureBackground(const QImage& grey, const HeadMeasures& head, double headWidth)
 {
     // The oval holds the hair beside the face and a margin all round.
@@ -280,13 +385,13 @@ FaceReport CheckFace(const QImage& capture, const LandmarkModel& model)
         return report;
     const double across = double(capture.width()) / fine.width();
     const double down = double(capture.height()) / fine.height();
-    const HeadMeasures inFine = MeasureHead(*points);
+    const HeadMeasures inFine = MeasureHeadIn(fine, *points);
 
     PhotoLook look;
     look.faces = int(faces.size());
     look.eyesHidden = EyesOverCheeks(fine, *points) < HiddenEyes;
     look.background = MeasureBackground(fine, inFine, inFine.faceWidth);
-    look.head = MeasureHead(ScaledPoints(*points, across, down));
+    look.head = Scaled(inFine, across, down);
     report.head = look.head;
     report.landmarks = true;
     report.framing = JudgeFraming(report.head, capture.size());
@@ -327,7 +432,7 @@ std::optional<HeadMeasures> FindHeadInPhoto(const QImage& photo, const LandmarkM
     const double across = double(photo.width()) / grey.width();
     const double down = double(photo.height()) / grey.height();
     if (const std::optional<FaceLandmarks> points = model.Fit(grey, chosen))
-        return MeasureHead(ScaledPoints(*points, across, down));
+        return Scaled(MeasureHeadIn(grey, *points), across, down);
     return EstimateHeadFromBox(Scaled(QRectF(chosen), across, down));
 }
 
