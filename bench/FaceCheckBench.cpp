@@ -3,6 +3,7 @@
 #include <benchmark/benchmark.h>
 
 #include "FaceCheck.h"
+#include "GreyMeasures.h"
 #include "Portraits.h"
 
 namespace {

@@ -1,6 +1,7 @@
 #include <QFrame>
 
 #include "FaceCheck.h"
+#include "FramingAdvice.h"
 #include "FrmMain.h"
 #include "ImageControl.h"
 #include "ImageEdit.h"
