@@ -21,7 +21,7 @@ void PrintSheet(ImageEdit& sheet, CommonDialog& dialog)
     const QString sheetFile = WorkingFile(QStringLiteral("FotoGruppo.jpg"));
     sheet.SaveImageAs(sheetFile, ImageEdit::JpegFile);
     sheet.SetImageSource(sheetFile);
-    sheet.PrintImage(1);
+    sheet.PrintImage(ImageEdit::PrintAsSetUp);
     CurrentPrinter().EndDoc();
 
     RestorePrinter(previousPrinter);
