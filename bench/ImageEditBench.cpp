@@ -77,17 +77,23 @@ void BM_ShowImage(benchmark::State& state)
     state.SetLabel(path.toStdString());
 }
 
+// The photo shown in a control of the photo page's size at the start, at the zoom given in percent.
+void ShowAtZoom(ImageEdit& edit, int16_t zoom)
+{
+    edit.resize(880, 611);
+    edit.show();
+    edit.SetImageSource(PhotoFile());
+    edit.ShowImage();
+    edit.SetViewZoom(zoom);
+}
+
 // One paint of the view after a scroll of three wheel steps, at the zoom given in percent: each
 // scroll shows a new region, which the view rescales before it draws.
 void BM_ScrollPaint(benchmark::State& state)
 {
     constexpr int WheelScroll = 3 * 20;
     ImageEdit edit;
-    edit.resize(880, 611);
-    edit.show();
-    edit.SetImageSource(PhotoFile());
-    edit.ShowImage();
-    edit.SetViewZoom(int16_t(state.range(0)));
+    ShowAtZoom(edit, int16_t(state.range(0)));
     auto* view = edit.findChild<QAbstractScrollArea*>();
     QScrollBar* bar = view->horizontalScrollBar();
     bar->setValue(bar->maximum() / 2);
@@ -106,11 +112,7 @@ void BM_ScrollPaint(benchmark::State& state)
 void BM_SelectionDragPaint(benchmark::State& state)
 {
     ImageEdit edit;
-    edit.resize(880, 611);
-    edit.show();
-    edit.SetImageSource(PhotoFile());
-    edit.ShowImage();
-    edit.SetViewZoom(int16_t(state.range(0)));
+    ShowAtZoom(edit, int16_t(state.range(0)));
     const int32_t width = edit.ImagePixelWidth();
     const int32_t height = edit.ImagePixelHeight();
     edit.SetSelectionShape([width, height](const QRect& drawn) {

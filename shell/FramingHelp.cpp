@@ -57,9 +57,9 @@ void FrmMain::ShowFramingVerdict(Framing framing, const QStringList& lines, cons
 
 void FrmMain::CheckFraming()
 {
-    PreviewCheck = CheckFace(PictAnteprima->Picture());
-    ShowFramingVerdict(PreviewCheck->framing, FramingAdvice(*PreviewCheck),
-                       FaultsInBrief(PreviewCheck->faults));
+    previewCheck = CheckFace(PictAnteprima->Picture());
+    ShowFramingVerdict(previewCheck->framing, FramingAdvice(*previewCheck),
+                       FaultsInBrief(previewCheck->faults));
 }
 
 void FrmMain::FrameFace()
@@ -71,7 +71,6 @@ void FrmMain::FrameFace()
                     Globals.DefaultSelectionHeight)
         : std::nullopt;
     if (!framing) {
-        PreviewCheck.reset();
         ShowFramingVerdict(Framing::NoFace, {tr("Nessun viso trovato nella foto")}, {});
         return;
     }
@@ -80,8 +79,8 @@ void FrmMain::FrameFace()
     ImgEdit1->ScrollToSelection();
     ImgEdit1_SelectionDrawn(r.Left, r.Top, r.Width, r.Height);
     if (framing->room != FramingRoom::Enough) {
-        QStringList lines = FramingAdvice(*PreviewCheck);
+        QStringList lines = FramingAdvice(*previewCheck);
         lines.prepend(RoomNote(framing->room));
-        ShowFramingVerdict(PreviewCheck->framing, lines, FaultsInBrief(PreviewCheck->faults));
+        ShowFramingVerdict(previewCheck->framing, lines, FaultsInBrief(previewCheck->faults));
     }
 }

@@ -82,7 +82,6 @@ public:
     int32_t SelectionWidth = 0;
     int32_t SelectionHeight = 0;
     std::optional<Framing> PreviewFraming;
-    std::optional<FaceReport> PreviewCheck;
     Globali Globals;
 
     // Controls.
@@ -149,6 +148,8 @@ private:
     TwipsSize CaptionSize(const QLabel* label) const;
 
     QHash<const QWidget*, TwipsRect> placements;
+    // What the face check found in the last capture, for INQUADRA VISO to add its word to.
+    std::optional<FaceReport> previewCheck;
     bool composing = false;
     bool composeAgain = false;
     double assignedWidth = 0;

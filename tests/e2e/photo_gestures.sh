@@ -77,17 +77,18 @@ echo "e2e: Ctrl + wheel: the photo went from $fitted_columns to $zoomed_columns 
 
 # ZOOM - held two seconds back below the fit, then ZOOM + held two seconds: more than ten steps
 # each, about 6 columns of the 600 pixel wide photo per step.
-read -r mx my <<<"$(at zoomout)"
-xdotool mousemove --window "$MAIN" "$mx" "$my" mousedown 1
-sleep 2
-xdotool mouseup 1
-sleep 0.5
+# Holds the button named by the probe down for two seconds.
+hold() {
+    local x y
+    read -r x y <<<"$(at "$1")"
+    xdotool mousemove --window "$MAIN" "$x" "$y" mousedown 1
+    sleep 2
+    xdotool mouseup 1
+    sleep 0.5
+}
+hold zoomout
 low_columns=$(photo_columns)
-read -r px py <<<"$(at zoomin)"
-xdotool mousemove --window "$MAIN" "$px" "$py" mousedown 1
-sleep 2
-xdotool mouseup 1
-sleep 0.5
+hold zoomin
 high_columns=$(photo_columns)
 [ $((high_columns - low_columns)) -gt 60 ] ||
     fail "holding ZOOM + two seconds widened the photo from $low_columns to $high_columns columns: not more than ten steps"
